@@ -1,0 +1,174 @@
+// The monthly files: one binary file per month holding that month's transactions.
+
+#include "Basis.h"
+#include "Binaer.h"
+#include "Dateinamen.h"
+
+#include <unordered_map>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kMonatsVersion = 2;
+constexpr size_t kKopfReserviert = 8 * 4 + 8 * 8;
+
+bool LiesTransaktion(BinaerLeser& l, int version, CInOut& t)
+{
+    bool ok = l.Text(t.m_strAuftraggeber) && l.Text(t.m_strEmpfaenger) && l.Text(t.m_strNutzniesser) &&
+              l.Text(t.m_strKategorie) && l.Text(t.m_strUKategorie) && l.Text(t.m_strKommentar) && l.Int(t.m_nArt) &&
+              l.Double(t.m_dBetrag) && l.Int(t.m_nDatum) && l.Int(t.m_nIndex) && l.Int(t.m_nStatus);
+    if (ok && version > 1)
+        ok = l.Int(t.m_nDauerAuftragNr);
+    return ok;
+}
+
+void SchreibeTransaktion(BinaerSchreiber& s, const CInOut& t)
+{
+    s.Text(t.m_strAuftraggeber);
+    s.Text(t.m_strEmpfaenger);
+    s.Text(t.m_strNutzniesser);
+    s.Text(t.m_strKategorie);
+    s.Text(t.m_strUKategorie);
+    s.Text(t.m_strKommentar);
+    s.Int(t.m_nArt);
+    s.Double(t.m_dBetrag);
+    s.Int(t.m_nDatum);
+    s.Int(t.m_nIndex);
+    s.Int(t.m_nStatus);
+    s.Int(t.m_nDauerAuftragNr);
+}
+
+} // namespace
+
+std::string CBasis::MonatsDatei(int monat) const
+{
+    return MonatsDateiname(DateiPraefix(), monat);
+}
+
+CLoadedFiles* CBasis::GeladenerMonat(int monat)
+{
+    for (auto& datei : m_arrLoadedFiles) {
+        if (datei->m_nMonat == monat)
+            return datei.get();
+    }
+    return nullptr;
+}
+
+int CBasis::LadeMonat(int datum)
+{
+    const int monat = datum / 100;
+    if (GeladenerMonat(monat))
+        return 0;
+    if (m_arrFamilien.empty())
+        return -1;
+    const std::string name = MonatsDatei(monat);
+    if (m_strErsteDatei.empty())
+        m_strErsteDatei = name;
+    m_strLetzteDatei = name;
+    const std::string pfad = DateiPfad(m_strPfad, name);
+    std::string bytes;
+    if (!LeseDatei(pfad, bytes))
+        return -1;
+
+    BinaerLeser leser(bytes);
+    int anzahl = 0;
+    int version = 0;
+    if (leser.Int(anzahl) && leser.Int(version) && leser.Ueberspringe(kKopfReserviert)) {
+        for (int i = 0; i < anzahl; ++i) {
+            auto t = std::make_unique<CInOut>();
+            if (!LiesTransaktion(leser, version, *t))
+                break;
+            t->m_nIndex = m_naechsterIndex++;
+            SenkeLoeschNr(t->m_nStatus);
+            m_arrInOut.push_back(std::move(t));
+        }
+    }
+    if (leser.Abgeschnitten())
+        m_abgeschnitteneDateien.push_back(pfad);
+    m_arrLoadedFiles.push_back(std::make_unique<CLoadedFiles>(CLoadedFiles{name, monat, 0}));
+    return 0;
+}
+
+void CBasis::MonatGeaendert(int monat)
+{
+    if (CLoadedFiles* datei = GeladenerMonat(monat)) {
+        datei->m_bGeaendert = 1;
+        return;
+    }
+    if (LadeMonat(monat * 100) == 0) {
+        m_arrLoadedFiles.back()->m_bGeaendert = 1;
+        return;
+    }
+    m_arrLoadedFiles.push_back(std::make_unique<CLoadedFiles>(CLoadedFiles{MonatsDatei(monat), monat, 1}));
+}
+
+void CBasis::LadeAlleMonate()
+{
+    LadeMonate(m_nErsterMonat * 100, m_nHeute);
+}
+
+void CBasis::LadeMonate(int vonDatum, int bisDatum)
+{
+    for (int monat = vonDatum / 100; monat <= bisDatum / 100; ++monat)
+        LadeMonat(monat * 100);
+}
+
+int CBasis::SpeichereMonate()
+{
+    m_nichtGeschriebeneDateien.clear();
+    if (m_arrFamilien.empty())
+        return 0;
+    const std::string praefix = DateiPraefix();
+    if (m_arrLoadedFiles.empty()) {
+        const std::string name = MonatsDatei(m_nHeute / 100);
+        if (m_strErsteDatei.empty())
+            m_strErsteDatei = name;
+        m_strLetzteDatei = name;
+        m_arrLoadedFiles.push_back(std::make_unique<CLoadedFiles>(CLoadedFiles{name, m_nHeute / 100, 1}));
+    }
+
+    // One pass sorts the transactions to be written into their months, keeping list order.
+    std::unordered_map<int, std::vector<const CInOut*>> proMonat;
+    for (const auto& datei : m_arrLoadedFiles) {
+        if (datei->m_bGeaendert)
+            proMonat.try_emplace(datei->m_nMonat);
+    }
+    for (const auto& t : m_arrInOut) {
+        if (t->m_nStatus <= kEndgueltigGeloescht)
+            continue;
+        auto it = proMonat.find(t->m_nDatum / 100);
+        if (it != proMonat.end())
+            it->second.push_back(t.get());
+    }
+
+    int ergebnis = 0;
+    int erster = ZerlegeDateiname(m_strErsteDatei).nWert;
+    for (const auto& datei : m_arrLoadedFiles) {
+        std::string name = datei->m_strDatei;
+        const NamensTeile teile = ZerlegeDateiname(name);
+        if (teile.bUnterstrich && teile.strPraefix != praefix)
+            name = praefix + "_" + teile.strNummer + ".vlm";
+        if (teile.nWert < erster) {
+            erster = teile.nWert;
+            m_strErsteDatei = name;
+        }
+        if (!datei->m_bGeaendert)
+            continue;
+        const auto& transaktionen = proMonat[datei->m_nMonat];
+        BinaerSchreiber s;
+        s.Int(static_cast<int>(transaktionen.size()));
+        s.Int(kMonatsVersion);
+        s.Nullen(kKopfReserviert);
+        for (const CInOut* t : transaktionen)
+            SchreibeTransaktion(s, *t);
+        const std::string pfad = DateiPfad(m_strPfad, name);
+        if (!SchreibeDateiSicher(pfad, s.Bytes())) {
+            m_nichtGeschriebeneDateien.push_back(pfad);
+            ergebnis = -1;
+        }
+    }
+    return ergebnis;
+}
+
+} // namespace velmora

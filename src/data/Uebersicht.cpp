@@ -1,0 +1,302 @@
+#include "Uebersicht.h"
+
+#include "Basis.h"
+#include "Sortieren.h"
+#include "Text.h"
+
+namespace velmora {
+
+namespace {
+
+const std::string& TextFeld(const CInOut& t, int schluessel)
+{
+    switch (schluessel) {
+        case kNachAuftraggeber:
+            return t.m_strAuftraggeber;
+        case kNachEmpfaenger:
+            return t.m_strEmpfaenger;
+        case kNachNutzniesser:
+            return t.m_strNutzniesser;
+        case kNachKategorie:
+            return t.m_strKategorie;
+        default:
+            return t.m_strUKategorie;
+    }
+}
+
+template<class T>
+int Vergleiche(T a, T b)
+{
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+} // namespace
+
+int VergleicheTransaktionen(const CInOut& a, const CInOut& b, int schluessel)
+{
+    switch (schluessel) {
+        case kNachDatum:
+            return Vergleiche(a.m_nDatum, b.m_nDatum);
+        case kNachBetrag:
+            return Vergleiche(a.m_dBetrag, b.m_dBetrag);
+        default:
+            return VergleicheListenText(TextFeld(a, schluessel), TextFeld(b, schluessel));
+    }
+}
+
+void SortiereTransaktionen(CBasis& basis, int schluessel, bool absteigend)
+{
+    if (schluessel < kNachDatum || schluessel > kNachUKategorie)
+        return;
+    SortiereStabil(basis.m_arrInOut, [schluessel, absteigend](const CInOut& a, const CInOut& b) {
+        const int v = VergleicheTransaktionen(a, b, schluessel);
+        return absteigend ? v > 0 : v < 0;
+    });
+}
+
+void OverviewListing::SortiereTransaktionen(int schluessel)
+{
+    if (schluessel >= kNachDatum && schluessel <= kNachUKategorie)
+        velmora::SortiereTransaktionen(m_basis, schluessel, m_abAbsteigend[static_cast<size_t>(schluessel)] != 0);
+}
+
+void OverviewListing::LadeZeitraum()
+{
+    m_basis.LadeMonate(m_basis.m_nVonDatum, m_basis.m_nBisDatum);
+}
+
+bool OverviewListing::Qualifiziert(const CInOut& t, int bisDatum) const
+{
+    return t.m_nStatus > kEndgueltigGeloescht && t.m_nDatum >= m_basis.m_nVonDatum && t.m_nDatum <= bisDatum;
+}
+
+void OverviewListing::HaengeZeileAn(int index)
+{
+    SetzeZeile(index, m_nZeilen, true);
+    m_nZeilen += 1;
+}
+
+void OverviewListing::ZeigeAlle()
+{
+    m_arrZeilen.clear();
+    Summiere(-1);
+    m_nZeilen = 0;
+    const auto& liste = m_basis.m_arrInOut;
+    for (size_t i = 0; i < liste.size(); ++i) {
+        if (!Qualifiziert(*liste[i], m_basis.m_nBisDatum))
+            continue;
+        Summiere(static_cast<int>(i));
+        HaengeZeileAn(static_cast<int>(i));
+    }
+}
+
+void OverviewListing::ZeigeGefiltert()
+{
+    m_arrZeilen.clear();
+    Summiere(-1);
+    m_nZeilen = 0;
+    const std::string& key = m_strFilterText;
+    const bool deutsch = m_basis.Deutsch();
+    const int bis = m_nFilterArt == 10 ? m_basis.m_nHeute : m_basis.m_nBisDatum;
+    const int schluesselEigen = (m_nFilterArt == 1 || m_nFilterArt == 2 || m_nFilterArt == 12)
+                                    ? m_basis.IstEigenesKonto(key)
+                                    : 0;
+    const auto& liste = m_basis.m_arrInOut;
+    for (size_t n = 0; n < liste.size(); ++n) {
+        const CInOut& t = *liste[n];
+        if (!Qualifiziert(t, bis))
+            continue;
+        const int i = static_cast<int>(n);
+        bool treffer = false;
+        int regel = kRegelGesamt;
+        switch (m_nFilterArt) {
+            case 0:
+                treffer = (t.m_nDauerAuftragNr >= 0) == (m_bNurDauerAuftraege == 1);
+                break;
+            case 1:
+            case 2:
+            case 12:
+                // Payer and payee are tested independently: a transfer within the key's own account lists twice.
+                if (t.m_strAuftraggeber == key) {
+                    Summiere(i, kRegelKonto, schluesselEigen, Seite::Auftraggeber);
+                    HaengeZeileAn(i);
+                }
+                if (t.m_strEmpfaenger == key) {
+                    Summiere(i, kRegelKonto, schluesselEigen, Seite::Empfaenger);
+                    HaengeZeileAn(i);
+                }
+                continue;
+            case 9:
+            case 10:
+                if (t.m_strAuftraggeber.find(key) != std::string::npos) {
+                    Summiere(i, kRegelPerson, m_basis.IstEigenesKonto(t.m_strAuftraggeber), Seite::Auftraggeber);
+                    HaengeZeileAn(i);
+                } else if (t.m_strEmpfaenger.find(key) != std::string::npos) {
+                    Summiere(i, kRegelPerson, m_basis.IstEigenesKonto(t.m_strEmpfaenger), Seite::Empfaenger);
+                    HaengeZeileAn(i);
+                } else if (m_nFilterArt == 10 && t.m_strNutzniesser == key) {
+                    Summiere(i, kRegelNutzniesser);
+                    HaengeZeileAn(i);
+                }
+                continue;
+            case 3:
+                treffer = t.m_strNutzniesser == key;
+                regel = kRegelNutzniesser;
+                break;
+            case 4:
+                treffer = t.m_strKategorie == key;
+                break;
+            case 5:
+                treffer = t.m_strUKategorie == key;
+                break;
+            case 6:
+                treffer = t.m_strKommentar == key;
+                break;
+            case 7:
+                treffer = Format("%5.2f", t.m_dBetrag) == key;
+                break;
+            case 8:
+                treffer = DatumsText(t.m_nDatum, deutsch) == key;
+                break;
+            default:
+                break;
+        }
+        if (treffer) {
+            Summiere(i, regel);
+            HaengeZeileAn(i);
+        }
+    }
+}
+
+void OverviewListing::Summiere(int index, int regel, int eigen, Seite seite)
+{
+    if (index < 0 || index >= static_cast<int>(m_basis.m_arrInOut.size())) {
+        m_dEinnahmen = m_dAusgaben = m_dUmbuchungen = 0.0;
+        return;
+    }
+    const CInOut& t = *m_basis.m_arrInOut[static_cast<size_t>(index)];
+    if (t.m_nStatus <= 0)
+        return;
+    const auto gleichePerson = [&] {
+        std::string p1, k1, p2, k2;
+        return m_basis.IstEigenesKonto(t.m_strAuftraggeber, p1, k1) == 1 &&
+               m_basis.IstEigenesKonto(t.m_strEmpfaenger, p2, k2) == 1 && p1 == p2;
+    };
+    const double a = t.m_dBetrag;
+    const int k = t.m_nArt;
+    if (regel == kRegelKonto && eigen == 1) {
+        (seite == Seite::Auftraggeber ? m_dAusgaben : m_dEinnahmen) += a;
+        if (k == 2)
+            m_dUmbuchungen += a;
+    } else if (regel == kRegelPerson && eigen == 1) {
+        if (!gleichePerson())
+            (seite == Seite::Auftraggeber ? m_dAusgaben : m_dEinnahmen) += a;
+        if (k == 2)
+            m_dUmbuchungen += a;
+    } else if (regel == kRegelNutzniesser) {
+        if (k == 0)
+            m_dEinnahmen += a;
+        else if (k == 1)
+            m_dAusgaben += a;
+        else if (k == 2) {
+            m_dUmbuchungen += a;
+            if (!gleichePerson())
+                m_dEinnahmen += a;
+        }
+    } else {
+        if (k == 0)
+            m_dEinnahmen += a;
+        else if (k == 1)
+            m_dAusgaben += a;
+        else if (k == 2)
+            m_dUmbuchungen += a;
+    }
+}
+
+int OverviewListing::IconVon(int index) const
+{
+    const CInOut& t = *m_basis.m_arrInOut[static_cast<size_t>(index)];
+    return (index == m_nMarkiert ? 2 : 0) + (t.m_nDauerAuftragNr >= 0 ? 1 : 0);
+}
+
+void OverviewListing::SetzeZeile(int index, int zeile, bool einfuegen)
+{
+    if (index < 0 || index >= static_cast<int>(m_basis.m_arrInOut.size()) ||
+        m_basis.m_arrInOut[static_cast<size_t>(index)]->m_nStatus <= kEndgueltigGeloescht)
+        return;
+    const UebersichtsZeile neu{index, IconVon(index)};
+    if (einfuegen) {
+        const size_t position = std::min(static_cast<size_t>(std::max(zeile, 0)), m_arrZeilen.size());
+        m_arrZeilen.insert(m_arrZeilen.begin() + static_cast<std::ptrdiff_t>(position), neu);
+    } else if (zeile >= 0 && zeile < static_cast<int>(m_arrZeilen.size())) {
+        m_arrZeilen[static_cast<size_t>(zeile)] = neu;
+    }
+}
+
+const CInOut* OverviewListing::TransaktionDerZeile(int zeile) const
+{
+    if (zeile < 0 || zeile >= static_cast<int>(m_arrZeilen.size()))
+        return nullptr;
+    const int index = m_arrZeilen[static_cast<size_t>(zeile)].nTransaktion;
+    if (index < 0 || index >= static_cast<int>(m_basis.m_arrInOut.size()))
+        return nullptr;
+    return m_basis.m_arrInOut[static_cast<size_t>(index)].get();
+}
+
+std::string OverviewListing::Zelle(int zeile, int spalte) const
+{
+    const CInOut* t = TransaktionDerZeile(zeile);
+    if (!t)
+        return {};
+    switch (spalte) {
+        case 0:
+            return Format("%d-%d", t->m_nIndex, t->m_nArt);
+        case 1:
+            return t->m_strAuftraggeber;
+        case 2:
+            return t->m_strEmpfaenger;
+        case 3:
+            return t->m_strNutzniesser;
+        case 4:
+            return t->m_strKategorie;
+        case 5:
+            return t->m_strUKategorie;
+        case 6:
+            return t->m_strKommentar;
+        case 7:
+            return Format("%5.2f", t->m_dBetrag);
+        case 8:
+            return DatumsText(t->m_nDatum, m_basis.Deutsch());
+        default:
+            return {};
+    }
+}
+
+void OverviewListing::SetzeSuche(const std::string& text)
+{
+    m_strSuche = Klein(text);
+}
+
+bool OverviewListing::ZelleTrifft(int zeile, int spalte) const
+{
+    if (m_strSuche.empty() || spalte < 1 || spalte >= kSpalten)
+        return false;
+    return Klein(Zelle(zeile, spalte)).find(m_strSuche) != std::string::npos;
+}
+
+int OverviewListing::ErsteTrefferZeile() const
+{
+    if (m_arrZeilen.empty())
+        return -1;
+    if (m_strSuche.empty())
+        return 0;
+    for (int zeile = 0; zeile < static_cast<int>(m_arrZeilen.size()); ++zeile) {
+        for (int spalte = 1; spalte < kSpalten; ++spalte) {
+            if (ZelleTrifft(zeile, spalte))
+                return zeile;
+        }
+    }
+    return -1;
+}
+
+} // namespace velmora

@@ -1,0 +1,82 @@
+#pragma once
+
+// The overview's listing: which transactions of the date range are listed under which filter, what each
+// row shows, the totals of income, expenses and transfers, and the sorting of the transaction list.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+class CBasis;
+struct CInOut;
+
+// Sort keys of SortiereTransaktionen and the index into m_abAbsteigend.
+enum Sortierung { kNachDatum, kNachBetrag, kNachAuftraggeber, kNachEmpfaenger, kNachNutzniesser, kNachKategorie,
+                  kNachUKategorie };
+
+// Totals rules of Summiere.
+enum Summenregel { kRegelGesamt = 0, kRegelKonto = 1, kRegelNutzniesser = 2, kRegelPerson = 3 };
+enum class Seite { Auftraggeber, Empfaenger };
+
+struct UebersichtsZeile
+{
+    int nTransaktion = 0; // position in m_arrInOut
+    int nIcon = 0;        // 0 blank, 1 standing order, 2 marked, 3 both
+};
+
+constexpr int kSpalten = 9;
+
+// Sorts the whole transaction list of the store by one key (stable, O(n log n)).
+void SortiereTransaktionen(CBasis& basis, int schluessel, bool absteigend);
+// The list comparison of one key between two transactions: negative, 0 or positive.
+int VergleicheTransaktionen(const CInOut& a, const CInOut& b, int schluessel);
+
+class OverviewListing final
+{
+public:
+    explicit OverviewListing(CBasis& basis) : m_basis(basis) {}
+
+    std::array<int, 7> m_abAbsteigend{1, 1, 1, 1, 1, 1, 1};
+    int m_nMarkiert = -1;
+    int m_bBearbeitung = 0;
+    int m_bFilter = 0;
+    int m_nFilterArt = 0;
+    std::string m_strFilterText;
+    int m_nMarkiertZeile = -1;
+    double m_dEinnahmen = 0.0;
+    double m_dAusgaben = 0.0;
+    double m_dUmbuchungen = 0.0;
+    int m_bNurDauerAuftraege = 0;
+    int m_nZeilen = 0;
+    std::string m_strSuche;
+
+    std::vector<UebersichtsZeile> m_arrZeilen;
+
+    void ZeigeAlle();
+    void ZeigeGefiltert();
+    void Summiere(int index, int regel = kRegelGesamt, int eigen = 0, Seite seite = Seite::Auftraggeber);
+    void SetzeZeile(int index, int zeile, bool einfuegen);
+    void SortiereTransaktionen(int schluessel);
+    void LadeZeitraum();
+
+    // Text of one cell, as shown and exported (cp1252).
+    std::string Zelle(int zeile, int spalte) const;
+    const CInOut* TransaktionDerZeile(int zeile) const;
+
+    // Search: the search text lower-cased; a cell matches when its lower-cased text contains it.
+    void SetzeSuche(const std::string& text);
+    bool ZelleTrifft(int zeile, int spalte) const;
+    // First row with a matching cell in columns 1 to 8, or -1; an empty search text matches row 0.
+    int ErsteTrefferZeile() const;
+
+private:
+    bool Qualifiziert(const CInOut& t, int bisDatum) const;
+    void HaengeZeileAn(int index);
+    int IconVon(int index) const;
+
+    CBasis& m_basis;
+};
+
+} // namespace velmora
