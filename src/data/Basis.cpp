@@ -7,7 +7,7 @@
 namespace velmora {
 
 CBasis::CBasis()
-    : m_astrMonateD{"NULL", "Januar", "Februar",   "M\xE4rz",   "April",    "Mai",     "Juni",
+    : m_astrMonateD{"NULL", "Januar", "Februar",   "M\xE4rz", "April",    "Mai",     "Juni",
                     "Juli", "August", "September", "Oktober", "November", "Dezember"}
     , m_astrMonateE{"NULL", "January", "February",  "March",   "April",    "May",     "June",
                     "July", "August",  "September", "October", "November", "December"}

@@ -92,7 +92,9 @@ bool LeseDatei(const std::string& pfad, std::string& bytes)
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return false;
@@ -149,7 +151,9 @@ std::string DateiPfad(const std::string& ordner, const std::string& name)
 
 bool DateiExistiert(const std::string& pfad)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return ::stat(pfad.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 

@@ -13,7 +13,10 @@ namespace velmora {
 class BinaerLeser final
 {
 public:
-    explicit BinaerLeser(std::string_view bytes) : m_bytes(bytes) {}
+    explicit BinaerLeser(std::string_view bytes)
+        : m_bytes(bytes)
+    {
+    }
 
     bool Int(int& wert);
     bool Double(double& wert);

@@ -37,7 +37,10 @@ bool IstFaellig(const CDauerAuftrag& auftrag, const Tag& tag)
 class AusgefuehrteTage final
 {
 public:
-    explicit AusgefuehrteTage(const OwnedList<CInOut>& transaktionen) : m_transaktionen(transaktionen) {}
+    explicit AusgefuehrteTage(const OwnedList<CInOut>& transaktionen)
+        : m_transaktionen(transaktionen)
+    {
+    }
 
     bool Enthaelt(int nr, int datum)
     {

@@ -54,8 +54,7 @@ bool LiesPerson(BinaerLeser& l, CFAMILY& familie)
 {
     auto p = std::make_unique<CPerson>();
     int anzahl = 0;
-    if (!(l.Text(p->m_strName) && l.Int(p->m_nAnzahl) && l.Int(p->m_nStatus) && l.Int(p->m_nPerson24) &&
-          l.Int(anzahl)))
+    if (!(l.Text(p->m_strName) && l.Int(p->m_nAnzahl) && l.Int(p->m_nStatus) && l.Int(p->m_nPerson24) && l.Int(anzahl)))
         return false;
     CPerson& person = *familie.m_arrPersonen.emplace_back(std::move(p));
     for (int i = 0; i < anzahl; ++i) {
@@ -271,8 +270,8 @@ int CBasis::SpeichereEinstellungen()
                                         &a->m_strKategorie, &a->m_strUKategorie, &a->m_strKommentar, &a->m_strZyklus})
             s.Text(*text);
         s.Double(a->m_dBetrag);
-        for (int zahl : {a->m_nArt, a->m_nZyklus, a->m_nStatus, a->m_nBeginn, a->m_nEnde, a->m_n3C, a->m_n40,
-                         a->m_nNr, a->m_n48})
+        for (int zahl :
+             {a->m_nArt, a->m_nZyklus, a->m_nStatus, a->m_nBeginn, a->m_nEnde, a->m_n3C, a->m_n40, a->m_nNr, a->m_n48})
             s.Int(zahl);
         s.Int(static_cast<int>(a->m_arrTermine.size()));
         for (const auto& t : a->m_arrTermine) {

@@ -98,9 +98,8 @@ void OverviewListing::ZeigeGefiltert()
     const std::string& key = m_strFilterText;
     const bool deutsch = m_basis.Deutsch();
     const int bis = m_nFilterArt == 10 ? m_basis.m_nHeute : m_basis.m_nBisDatum;
-    const int schluesselEigen = (m_nFilterArt == 1 || m_nFilterArt == 2 || m_nFilterArt == 12)
-                                    ? m_basis.IstEigenesKonto(key)
-                                    : 0;
+    const int schluesselEigen =
+        (m_nFilterArt == 1 || m_nFilterArt == 2 || m_nFilterArt == 12) ? m_basis.IstEigenesKonto(key) : 0;
     const auto& liste = m_basis.m_arrInOut;
     for (size_t n = 0; n < liste.size(); ++n) {
         const CInOut& t = *liste[n];

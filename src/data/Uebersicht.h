@@ -13,12 +13,30 @@ class CBasis;
 struct CInOut;
 
 // Sort keys of SortiereTransaktionen and the index into m_abAbsteigend.
-enum Sortierung { kNachDatum, kNachBetrag, kNachAuftraggeber, kNachEmpfaenger, kNachNutzniesser, kNachKategorie,
-                  kNachUKategorie };
+enum Sortierung
+{
+    kNachDatum,
+    kNachBetrag,
+    kNachAuftraggeber,
+    kNachEmpfaenger,
+    kNachNutzniesser,
+    kNachKategorie,
+    kNachUKategorie
+};
 
 // Totals rules of Summiere.
-enum Summenregel { kRegelGesamt = 0, kRegelKonto = 1, kRegelNutzniesser = 2, kRegelPerson = 3 };
-enum class Seite { Auftraggeber, Empfaenger };
+enum Summenregel
+{
+    kRegelGesamt = 0,
+    kRegelKonto = 1,
+    kRegelNutzniesser = 2,
+    kRegelPerson = 3
+};
+enum class Seite
+{
+    Auftraggeber,
+    Empfaenger
+};
 
 struct UebersichtsZeile
 {
@@ -36,7 +54,10 @@ int VergleicheTransaktionen(const CInOut& a, const CInOut& b, int schluessel);
 class OverviewListing final
 {
 public:
-    explicit OverviewListing(CBasis& basis) : m_basis(basis) {}
+    explicit OverviewListing(CBasis& basis)
+        : m_basis(basis)
+    {
+    }
 
     std::array<int, 7> m_abAbsteigend{1, 1, 1, 1, 1, 1, 1};
     int m_nMarkiert = -1;
