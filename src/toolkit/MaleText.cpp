@@ -1,0 +1,38 @@
+#include "MaleText.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace velmora {
+
+QFont SchriftFuer(Schrift schrift)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(schrift.nHoehe * 3 / 4 > 0 ? schrift.nHoehe * 3 / 4 : 1);
+    font.setWeight(schrift.nGewicht >= 700 ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+void MaleText(QPainter& maler, QPoint position, const QString& text, Schrift schrift, QColor farbe)
+{
+    maler.save();
+    const QFont font = SchriftFuer(schrift);
+    maler.setFont(font);
+    maler.setPen(farbe);
+    maler.drawText(position + QPoint(0, QFontMetrics(font).ascent()), text);
+    maler.restore();
+}
+
+QColor AlsFarbe(int colorref)
+{
+    return QColor(colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF);
+}
+
+int AlsColorref(const QColor& farbe)
+{
+    return farbe.red() | farbe.green() << 8 | farbe.blue() << 16;
+}
+
+} // namespace velmora
