@@ -3,6 +3,7 @@
 // Painted texts: windows draw headings, totals and messages themselves, bold, on a transparent background.
 
 #include <QColor>
+#include <QFont>
 #include <QPoint>
 #include <QString>
 

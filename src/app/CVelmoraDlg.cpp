@@ -1,0 +1,490 @@
+#include "CVelmoraDlg.h"
+
+#include "Bilder.h"
+#include "CAboutDlg.h"
+#include "CImageTextButton.h"
+#include "CPPToolTip.h"
+#include "Hauptballons.h"
+#include "Hilfe.h"
+#include "KontostandModell.h"
+#include "MaleText.h"
+#include "Meldung.h"
+#include "QtText.h"
+#include "Sprachwahl.h"
+#include "Start.h"
+#include "Text.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTime>
+#include <QTimer>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kBreite = 568;
+constexpr int kHoehe = 470;
+constexpr int kStatusHoehe = 24;
+const QPoint kFamilienNameOrt(16, 8);
+const QPoint kHeuteOrt(352, 8);
+const QPoint kLetzterAufrufOrt(316, 46);
+const QPoint kPasswortFrageOrt(80, 200);
+const QRect kListenOrt(176, 80, 376, 232);
+
+} // namespace
+
+CVelmoraDlg::CVelmoraDlg(const std::string& datenOrdner, Startumgebung umgebung, QWidget* eltern)
+    : QDialog(eltern)
+    , m_basis(std::make_unique<CBasis>())
+{
+    m_basis->m_uhr = umgebung.uhr;
+    StarteDaten(*m_basis, datenOrdner);
+    if (m_basis->m_nSprache == 0)
+        FrageSprache(umgebung);
+
+    setObjectName(QStringLiteral("velmora"));
+    setWindowTitle(QStringLiteral("Velmora"));
+    setFixedSize(kBreite, kHoehe);
+    BaueSteuerelemente();
+    SetzeSprache();
+    WendeSichtbarkeitAn(true);
+    FuelleKontostaende();
+    if (FamilieHatMitglieder() && !m_basis->m_strPasswort.empty())
+        Sperre();
+    ErstelleBallons();
+    SetzeStatusText();
+    TickeUhr();
+    m_uhr->start(1000);
+    QTimer::singleShot(0, this, &CVelmoraDlg::MeldeAbgeschnitteneDateien);
+}
+
+CVelmoraDlg::~CVelmoraDlg()
+{
+    // Working windows talk to the store; they go before it does.
+    SchliesseArbeitsfenster();
+}
+
+void CVelmoraDlg::FrageSprache(const Startumgebung& umgebung)
+{
+    m_basis->m_nSprache = umgebung.sprachwahl ? umgebung.sprachwahl() : Sprachwahl::Frage(this);
+}
+
+void CVelmoraDlg::MeldeAbgeschnitteneDateien()
+{
+    if (m_basis->m_abgeschnitteneDateien.empty())
+        return;
+    QStringList namen;
+    for (const std::string& pfad : m_basis->m_abgeschnitteneDateien)
+        namen << QString::fromStdString(pfad);
+    const bool deutsch = m_basis->Deutsch();
+    Meldung(this, QMessageBox::Warning, QStringLiteral("Velmora"),
+            Sprachtext(deutsch,
+                       "Diese Dateien sind beschädigt oder abgeschnitten; gelesen wurde, was vor der Stelle steht:",
+                       "These files are damaged or cut short; what stands before the damage was read:") +
+                QStringLiteral("\n\n") + namen.join(QLatin1Char('\n')));
+    m_basis->m_abgeschnitteneDateien.clear();
+}
+
+CImageTextButton* CVelmoraDlg::NeuerBildknopf(int id, const char* beschriftungDe, const char* beschriftungEn,
+                                              int bildDe, int bildEn, bool inaktiv)
+{
+    auto* knopf = new CImageTextButton(this);
+    knopf->setObjectName(QStringLiteral("c%1").arg(id));
+    const bool deutsch = m_basis->Deutsch();
+    const int oben = deutsch ? bildDe : bildEn;
+    knopf->SetzeBilder(Bild(oben), Bild(inaktiv ? oben : oben + 1));
+    knopf->setAccessibleName(Sprachtext(deutsch, beschriftungDe, beschriftungEn));
+    if (inaktiv)
+        knopf->setEnabled(false);
+    m_steuerelemente[id] = knopf;
+    return knopf;
+}
+
+void CVelmoraDlg::BaueSteuerelemente()
+{
+    struct Hauptknopf
+    {
+        int id;
+        int inaktivId;
+        const char* de;
+        const char* en;
+        int bildDe;
+        int bildEn;
+    };
+    const Hauptknopf knoepfe[] = {
+        {kEingabe, kEingabeInaktiv, "Eingabe", "Input", 161, 278},
+        {kUebersicht, kUebersichtInaktiv, "Einzel-Übersicht", "Overview", 164, 281},
+        {kAuswertung, kAuswertungInaktiv, "Auswertung", "Analyses", 167, 284},
+        {kDauerAuftraege, kDauerAuftraegeInaktiv, "Daueraufträge", "Standing Orders", 170, 287},
+    };
+    const std::map<int, Fensterplatz<QDialog>*> plaetze = {{kEingabe, &m_eingabe},
+                                                           {kUebersicht, &m_uebersicht},
+                                                           {kAuswertung, &m_auswertung},
+                                                           {kDauerAuftraege, &m_dauerAuftraege}};
+    int y = kListenOrt.top();
+    for (const Hauptknopf& k : knoepfe) {
+        CImageTextButton* aktiv = NeuerBildknopf(k.id, k.de, k.en, k.bildDe, k.bildEn, false);
+        CImageTextButton* inaktiv = NeuerBildknopf(k.inaktivId, k.de, k.en, k.bildDe + 2, k.bildEn + 2, true);
+        aktiv->move(16, y);
+        inaktiv->move(16, y);
+        Fensterplatz<QDialog>* platz = plaetze.at(k.id);
+        connect(aktiv, &QAbstractButton::clicked, this, [platz] { platz->Umschalten(); });
+        y += aktiv->height() + 6;
+    }
+    CImageTextButton* einstellungen =
+        NeuerBildknopf(kEinstellungen, "Grund-Einstellungen", "Settings", 173, 290, false);
+    einstellungen->move(16, y);
+    connect(einstellungen, &QAbstractButton::clicked, this, [this] { m_einstellungen.Umschalten(); });
+
+    CImageTextButton* ende = NeuerBildknopf(kEnde, "Ende", "End", 175, 274, false);
+    CImageTextButton* ohne =
+        NeuerBildknopf(kEndeOhneSpeichern, "Ende OHNE speichern", "End without saving", 178, 276, false);
+    ohne->move(kBreite - 16 - ohne->width(), kHoehe - kStatusHoehe - 8 - ohne->height());
+    ende->move(ohne->x() - 10 - ende->width(), ohne->y());
+    connect(ende, &QAbstractButton::clicked, this, &CVelmoraDlg::Ende);
+    connect(ohne, &QAbstractButton::clicked, this, &CVelmoraDlg::EndeOhneSpeichern);
+
+    m_modell = new KontostandModell(*m_basis, this);
+    m_kontostaende = new QTableView(this);
+    m_kontostaende->setObjectName(QStringLiteral("c%1").arg(kKontostaende));
+    m_kontostaende->setModel(m_modell);
+    m_kontostaende->setGeometry(kListenOrt);
+    m_kontostaende->setShowGrid(true);
+    m_kontostaende->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_kontostaende->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_kontostaende->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_kontostaende->verticalHeader()->hide();
+    m_kontostaende->verticalHeader()->setDefaultSectionSize(22);
+    m_kontostaende->horizontalHeader()->setHighlightSections(false);
+    m_kontostaende->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_kontostaende->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_steuerelemente[kKontostaende] = m_kontostaende;
+
+    for (int id : {kWillkommenDeutsch, kWillkommenEnglisch}) {
+        auto* bild = new QLabel(this);
+        bild->setObjectName(QStringLiteral("c%1").arg(id));
+        bild->setPixmap(Bild(id));
+        bild->setGeometry(kListenOrt);
+        bild->setAlignment(Qt::AlignCenter);
+        m_steuerelemente[id] = bild;
+    }
+
+    const int untenY = kListenOrt.bottom() + 10;
+    auto* sperren = new CImageTextButton(this);
+    sperren->setObjectName(QStringLiteral("c%1").arg(kSperren));
+    sperren->SetzeBilder(Bild(kSperren), Bild(kSperren));
+    sperren->move(kListenOrt.left(), untenY);
+    connect(sperren, &QAbstractButton::clicked, this, &CVelmoraDlg::Sperre);
+    m_steuerelemente[kSperren] = sperren;
+
+    auto* info = new QPushButton(QStringLiteral("Info"), this);
+    info->setObjectName(QStringLiteral("c%1").arg(kInfo));
+    info->setGeometry(kListenOrt.left() + 56, untenY + 8, 80, 28);
+    info->setAutoDefault(false);
+    connect(info, &QPushButton::clicked, this, &CVelmoraDlg::ZeigeInfo);
+    m_steuerelemente[kInfo] = info;
+
+    auto* hilfe = new QPushButton(QStringLiteral("Online-Help"), this);
+    hilfe->setObjectName(QStringLiteral("c%1").arg(kHilfe));
+    hilfe->setGeometry(info->geometry().right() + 8, untenY + 8, 110, 28);
+    hilfe->setAutoDefault(false);
+    connect(hilfe, &QPushButton::clicked, this, &CVelmoraDlg::ZeigeHilfe);
+    m_steuerelemente[kHilfe] = hilfe;
+
+    for (int id : {kFlaggeDeutsch, kFlaggeEnglisch}) {
+        auto* flagge = new CImageTextButton(this);
+        flagge->setObjectName(QStringLiteral("c%1").arg(id));
+        flagge->SetzeBilder(Bild(id), Bild(id));
+        flagge->setFocusPolicy(Qt::NoFocus);
+        flagge->move(kListenOrt.right() - flagge->width(), untenY + 8);
+        m_steuerelemente[id] = flagge;
+    }
+
+    m_passwort = new QLineEdit(this);
+    m_passwort->setObjectName(QStringLiteral("c%1").arg(kPasswort));
+    m_passwort->setEchoMode(QLineEdit::Password);
+    m_passwort->setGeometry(kPasswortFrageOrt.x(), kPasswortFrageOrt.y() + 40, 240, 30);
+    m_passwort->hide();
+    connect(m_passwort, &QLineEdit::textChanged, this, &CVelmoraDlg::PruefePasswort);
+    m_steuerelemente[kPasswort] = m_passwort;
+
+    m_statusleiste = new QStatusBar(this);
+    m_statusleiste->setSizeGripEnabled(false);
+    m_statusleiste->setGeometry(0, kHoehe - kStatusHoehe, kBreite, kStatusHoehe);
+    m_statusText = new QLabel(m_statusleiste);
+    m_statusText->setObjectName(QStringLiteral("statusText"));
+    m_statusText->setMinimumWidth(400);
+    m_uhrzeit = new QLabel(m_statusleiste);
+    m_uhrzeit->setObjectName(QStringLiteral("uhrzeit"));
+    m_uhrzeit->setMinimumWidth(100);
+    m_statusleiste->addWidget(m_statusText, 1);
+    m_statusleiste->addPermanentWidget(m_uhrzeit);
+
+    m_uhr = new QTimer(this);
+    connect(m_uhr, &QTimer::timeout, this, &CVelmoraDlg::TickeUhr);
+    m_ballons = new CPPToolTip(this);
+    RichteBallonsEin(*m_ballons);
+}
+
+void CVelmoraDlg::SetzeSprache()
+{
+    const bool deutsch = m_basis->Deutsch();
+    Steuerelement(kFlaggeDeutsch)->setVisible(deutsch);
+    Steuerelement(kFlaggeEnglisch)->setVisible(!deutsch);
+    Steuerelement(kFlaggeDeutsch)->setAccessibleName(QStringLiteral("Deutsch"));
+    Steuerelement(kFlaggeEnglisch)->setAccessibleName(QStringLiteral("English"));
+    Steuerelement(kWillkommenDeutsch)->setAccessibleName(QStringLiteral("Willkommen bei Velmora"));
+    Steuerelement(kWillkommenEnglisch)->setAccessibleName(QStringLiteral("Welcome to Velmora"));
+    Steuerelement(kSperren)->setAccessibleName(Sprachtext(deutsch, "Sperren", "Lock"));
+    Steuerelement(kInfo)->setAccessibleName(QStringLiteral("Info"));
+    Steuerelement(kHilfe)->setAccessibleName(Sprachtext(deutsch, "Online-Hilfe", "Online-Help"));
+    m_passwort->setAccessibleName(Sprachtext(deutsch, "Passwort", "Password"));
+    m_kontostaende->setAccessibleName(Sprachtext(deutsch, "Kontostände", "Balances"));
+    m_statusText->setAccessibleName(Sprachtext(deutsch, "Status", "Status"));
+    m_uhrzeit->setAccessibleName(Sprachtext(deutsch, "Uhrzeit", "Time"));
+}
+
+void CVelmoraDlg::RichteSpaltenEin()
+{
+    const int w = m_kontostaende->viewport()->width() - 22;
+    m_kontostaende->setColumnWidth(KontostandModell::kVorzeichen, 1);
+    m_kontostaende->setColumnWidth(KontostandModell::kName, static_cast<int>(0.7 * w));
+    m_kontostaende->setColumnWidth(KontostandModell::kBetrag, static_cast<int>(0.3 * w));
+}
+
+bool CVelmoraDlg::FamilieHatMitglieder() const
+{
+    const CFAMILY* familie = m_basis->Familie();
+    return familie && !familie->m_arrPersonen.empty();
+}
+
+QWidget* CVelmoraDlg::Steuerelement(int id) const
+{
+    return m_steuerelemente.at(id);
+}
+
+void CVelmoraDlg::ZeigeWillkommen()
+{
+    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kSperren, kPasswort, kKontostaende})
+        Steuerelement(id)->hide();
+    for (int id : {kEingabeInaktiv, kUebersichtInaktiv, kAuswertungInaktiv, kDauerAuftraegeInaktiv, kEinstellungen})
+        Steuerelement(id)->show();
+    Steuerelement(kWillkommenDeutsch)->setVisible(m_basis->Deutsch());
+    Steuerelement(kWillkommenEnglisch)->setVisible(!m_basis->Deutsch());
+}
+
+void CVelmoraDlg::ZeigeNormal()
+{
+    for (int id : {kEingabeInaktiv, kUebersichtInaktiv, kAuswertungInaktiv, kDauerAuftraegeInaktiv, kWillkommenDeutsch,
+                   kWillkommenEnglisch})
+        Steuerelement(id)->hide();
+    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kEinstellungen, kKontostaende})
+        Steuerelement(id)->show();
+    Steuerelement(kSperren)->setVisible(!m_basis->m_strPasswort.empty());
+    // A window kind still to come keeps its button, but inactive.
+    Steuerelement(kEingabe)->setEnabled(m_eingabe.Verfuegbar());
+    Steuerelement(kUebersicht)->setEnabled(m_uebersicht.Verfuegbar());
+    Steuerelement(kAuswertung)->setEnabled(m_auswertung.Verfuegbar());
+    Steuerelement(kDauerAuftraege)->setEnabled(m_dauerAuftraege.Verfuegbar());
+    Steuerelement(kEinstellungen)->setEnabled(m_einstellungen.Verfuegbar());
+}
+
+void CVelmoraDlg::WendeSichtbarkeitAn(bool start)
+{
+    if (m_bGesperrt)
+        return;
+    const CFAMILY* familie = m_basis->Familie();
+    if (start) {
+        if (FamilieHatMitglieder())
+            ZeigeNormal();
+        else
+            ZeigeWillkommen();
+        return;
+    }
+    if (!familie || familie->m_strName.empty())
+        ZeigeWillkommen();
+    else if (FamilieHatMitglieder())
+        ZeigeNormal();
+}
+
+void CVelmoraDlg::FuelleKontostaende()
+{
+    m_modell->Fuelle();
+    RichteSpaltenEin();
+}
+
+void CVelmoraDlg::SetzeStatusText()
+{
+    m_statusText->setText(
+        Sprachtext(m_basis->Deutsch(), " Danke, dass Sie 'Velmora' benutzen !", " Thank you, for using 'Velmora' !"));
+}
+
+void CVelmoraDlg::TickeUhr()
+{
+    m_uhrzeit->setText(QStringLiteral("             ") + QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+}
+
+void CVelmoraDlg::ErstelleBallons()
+{
+    FuelleHauptballons(*m_ballons, *m_basis, [this](int id) { return Steuerelement(id); });
+}
+
+void CVelmoraDlg::Benachrichtige(int code, int arg)
+{
+    SetzeStatusText();
+    switch (code) {
+        case kDatenGeaendert:
+            WendeSichtbarkeitAn(false);
+            FuelleKontostaende();
+            update();
+            break;
+        default:
+            break;
+    }
+    (void)arg;
+}
+
+void CVelmoraDlg::ZeigeUebersicht(int art, int, int, const std::string&, const std::string&)
+{
+    if (art == -1)
+        m_uebersicht.Schliesse();
+}
+
+void CVelmoraDlg::SchliesseArbeitsfenster()
+{
+    for (Fensterplatz<QDialog>* platz :
+         {&m_eingabe, &m_auswertung, &m_einstellungen, &m_uebersicht, &m_fremdKonten, &m_kategorien, &m_dauerAuftraege})
+        platz->Schliesse();
+}
+
+void CVelmoraDlg::Sperre()
+{
+    SchliesseArbeitsfenster();
+    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kEingabeInaktiv, kUebersichtInaktiv,
+                   kAuswertungInaktiv, kDauerAuftraegeInaktiv, kEinstellungen, kKontostaende, kSperren})
+        Steuerelement(id)->hide();
+    m_passwort->show();
+    m_passwort->clear();
+    m_passwort->setFocus();
+    m_bGesperrt = true;
+    update();
+}
+
+void CVelmoraDlg::PruefePasswort(const QString& text)
+{
+    if (!m_bGesperrt || AlsCp1252(text) != m_basis->m_strPasswort)
+        return;
+    Entsperre();
+}
+
+void CVelmoraDlg::Entsperre()
+{
+    m_bGesperrt = false;
+    m_passwort->hide();
+    m_passwort->clear();
+    WendeSichtbarkeitAn(true);
+    update();
+}
+
+bool CVelmoraDlg::Speichere()
+{
+    if (SpeichereAlles(*m_basis) == 0)
+        return true;
+    QStringList namen;
+    for (const std::string& pfad : m_basis->m_nichtGeschriebeneDateien)
+        namen << QString::fromStdString(pfad);
+    Meldung(this, QMessageBox::Critical, QStringLiteral("Velmora"),
+            Sprachtext(m_basis->Deutsch(),
+                       "Diese Dateien konnten nicht geschrieben werden. Bitte Speicherplatz oder Zugriffsrechte "
+                       "prüfen und erneut \"Ende\" wählen:",
+                       "These files could not be written. Please check the free space or the permissions and "
+                       "choose \"End\" again:") +
+                QStringLiteral("\n\n") + namen.join(QLatin1Char('\n')));
+    return false;
+}
+
+void CVelmoraDlg::Ende()
+{
+    if (!Speichere())
+        return;
+    m_bBeendet = true;
+    SchliesseArbeitsfenster();
+    done(kEnde);
+}
+
+void CVelmoraDlg::EndeOhneSpeichern()
+{
+    m_bBeendet = true;
+    SchliesseArbeitsfenster();
+    done(kEndeOhneSpeichern);
+}
+
+void CVelmoraDlg::closeEvent(QCloseEvent* ereignis)
+{
+    if (m_bBeendet) {
+        ereignis->accept();
+        return;
+    }
+    if (!Speichere()) {
+        ereignis->ignore();
+        return;
+    }
+    m_bBeendet = true;
+    SchliesseArbeitsfenster();
+    setResult(kEnde);
+    ereignis->accept();
+}
+
+void CVelmoraDlg::keyPressEvent(QKeyEvent* ereignis)
+{
+    // Escape would end the run without saving; a stray key must not throw away a day's entries.
+    if (ereignis->key() == Qt::Key_Escape) {
+        ereignis->accept();
+        return;
+    }
+    QDialog::keyPressEvent(ereignis);
+}
+
+void CVelmoraDlg::resizeEvent(QResizeEvent* ereignis)
+{
+    QDialog::resizeEvent(ereignis);
+    RichteSpaltenEin();
+}
+
+void CVelmoraDlg::ZeigeInfo()
+{
+    CAboutDlg info(*m_basis, this);
+    info.exec();
+}
+
+void CVelmoraDlg::ZeigeHilfe()
+{
+    OeffneHilfe(m_basis->Deutsch());
+}
+
+void CVelmoraDlg::paintEvent(QPaintEvent* ereignis)
+{
+    QDialog::paintEvent(ereignis);
+    QPainter maler(this);
+    const bool deutsch = m_basis->Deutsch();
+    if (const CFAMILY* familie = m_basis->Familie())
+        MaleText(maler, kFamilienNameOrt, AlsQString(Format(" %s", familie->m_strName.c_str())), {30}, Qt::black);
+    MaleText(maler, kHeuteOrt, AlsQString(DatumsText(m_basis->m_nHeute, deutsch)), {30}, Qt::black);
+    const int letzter = m_basis->m_nLetzterAufruf;
+    const std::string letzterText = deutsch ? Format("letzter Aufruf: %s", DatumsText(letzter, true).c_str())
+                                            : Format("     last call: %s", DatumsText(letzter, false).c_str());
+    MaleText(maler, kLetzterAufrufOrt, AlsQString(letzterText), {20}, Qt::black);
+    if (m_bGesperrt && !m_basis->m_strPasswort.empty())
+        MaleText(maler, kPasswortFrageOrt, Sprachtext(deutsch, "Bitte Passwort eingeben:", "Please Enter Password:"),
+                 {28}, Qt::black);
+}
+
+} // namespace velmora

@@ -1,0 +1,138 @@
+#pragma once
+
+// The main window: owns the store, shows the balances, opens every working window and is the hub
+// through which they report changes.
+
+#include "Basis.h"
+#include "Fensterplatz.h"
+#include "Hub.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QTableView;
+class QTimer;
+
+namespace velmora {
+
+class CImageTextButton;
+class CPPToolTip;
+class KontostandModell;
+
+// What the start-up asks of the world; tests replace the parts that would wait for a person.
+struct Startumgebung
+{
+    Uhr uhr = SystemZeit;
+    // Asked once when no settings file exists: kDeutsch or kEnglisch.
+    std::function<int()> sprachwahl;
+};
+
+class CVelmoraDlg final
+    : public QDialog
+    , public Hub
+{
+    Q_OBJECT
+public:
+    // Control ids of the main window.
+    enum Id
+    {
+        kEnde = 1,
+        kEndeOhneSpeichern = 2,
+        kEingabe = 1001,
+        kEinstellungen = 1002,
+        kUebersicht = 1003,
+        kAuswertung = 1004,
+        kEingabeInaktiv = 1006,
+        kUebersichtInaktiv = 1007,
+        kAuswertungInaktiv = 1008,
+        kKontostaende = 1019,
+        kSperren = 1025,
+        kDauerAuftraege = 1041,
+        kDauerAuftraegeInaktiv = 1043,
+        kPasswort = 1072,
+        kWillkommenDeutsch = 1095,
+        kInfo = 1098,
+        kHilfe = 1099,
+        kFlaggeDeutsch = 1100,
+        kFlaggeEnglisch = 1101,
+        kWillkommenEnglisch = 1114,
+    };
+
+    explicit CVelmoraDlg(const std::string& datenOrdner, Startumgebung umgebung = {}, QWidget* eltern = nullptr);
+    ~CVelmoraDlg() override;
+
+    CBasis& Basis() { return *m_basis; }
+    bool Gesperrt() const { return m_bGesperrt; }
+
+    void Benachrichtige(int code, int arg) override;
+    void ZeigeUebersicht(int art, int datum1, int datum2, const std::string& text1, const std::string& text2) override;
+
+    // Builds the balloons of the main window afresh; the settings call it after the switch changed.
+    void ErstelleBallons();
+    CPPToolTip& Ballons() { return *m_ballons; }
+
+    // Locks the window: closes every working window, hides the balances and asks for the password.
+    void Sperre();
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+
+private:
+    void FrageSprache(const Startumgebung& umgebung);
+    void MeldeAbgeschnitteneDateien();
+    void BaueSteuerelemente();
+    CImageTextButton* NeuerBildknopf(int id, const char* beschriftungDe, const char* beschriftungEn, int bildDe,
+                                     int bildEn, bool gesperrtVorbild);
+    void SetzeSprache();
+    void RichteSpaltenEin();
+    void ZeigeWillkommen();
+    void ZeigeNormal();
+    void WendeSichtbarkeitAn(bool start);
+    void FuelleKontostaende();
+    void SetzeStatusText();
+    void TickeUhr();
+    void PruefePasswort(const QString& text);
+    void Entsperre();
+    void SchliesseArbeitsfenster();
+    bool Speichere();
+    void Ende();
+    void EndeOhneSpeichern();
+    void ZeigeInfo();
+    void ZeigeHilfe();
+    bool FamilieHatMitglieder() const;
+    QWidget* Steuerelement(int id) const;
+
+    std::unique_ptr<CBasis> m_basis;
+    bool m_bGesperrt = false;
+    bool m_bBeendet = false;
+
+    std::map<int, QWidget*> m_steuerelemente;
+    QTableView* m_kontostaende = nullptr;
+    KontostandModell* m_modell = nullptr;
+    QLineEdit* m_passwort = nullptr;
+    QStatusBar* m_statusleiste = nullptr;
+    QLabel* m_statusText = nullptr;
+    QLabel* m_uhrzeit = nullptr;
+    QTimer* m_uhr = nullptr;
+    CPPToolTip* m_ballons = nullptr;
+
+    Fensterplatz<QDialog> m_eingabe;
+    Fensterplatz<QDialog> m_einstellungen;
+    Fensterplatz<QDialog> m_fremdKonten;
+    Fensterplatz<QDialog> m_kategorien;
+    Fensterplatz<QDialog> m_uebersicht;
+    Fensterplatz<QDialog> m_dauerAuftraege;
+    Fensterplatz<QDialog> m_auswertung;
+};
+
+} // namespace velmora

@@ -1,0 +1,41 @@
+#pragma once
+
+// The balance list of the main window: a hidden sign column, "member, account" and the balance.
+
+#include "Kontostaende.h"
+
+#include <QAbstractTableModel>
+#include <array>
+
+namespace velmora {
+
+class CBasis;
+
+class KontostandModell final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Spalte
+    {
+        kVorzeichen,
+        kName,
+        kBetrag,
+        kAnzahlSpalten
+    };
+
+    explicit KontostandModell(const CBasis& basis, QObject* eltern = nullptr);
+
+    // Reads the balances again from the store.
+    void Fuelle();
+
+    int rowCount(const QModelIndex& eltern = {}) const override;
+    int columnCount(const QModelIndex& eltern = {}) const override;
+    QVariant data(const QModelIndex& index, int rolle) const override;
+    QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
+
+private:
+    const CBasis& m_basis;
+    std::vector<KontostandZeile> m_zeilen;
+};
+
+} // namespace velmora
