@@ -164,6 +164,7 @@ void CVelmoraDlg::BaueSteuerelemente()
     m_kontostaende->verticalHeader()->hide();
     m_kontostaende->verticalHeader()->setDefaultSectionSize(22);
     m_kontostaende->horizontalHeader()->setHighlightSections(false);
+    m_kontostaende->horizontalHeader()->setMinimumSectionSize(1);
     m_kontostaende->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_kontostaende->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_steuerelemente[kKontostaende] = m_kontostaende;
