@@ -20,8 +20,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTime>
 #include <QTimer>
@@ -255,7 +255,8 @@ void CVelmoraDlg::SetzeSprache()
 
 void CVelmoraDlg::RichteSpaltenEin()
 {
-    const int w = m_kontostaende->viewport()->width() - 22;
+    const int client = m_kontostaende->width() - 2 * m_kontostaende->frameWidth();
+    const int w = client - m_kontostaende->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 22;
     m_kontostaende->setColumnWidth(KontostandModell::kVorzeichen, 1);
     m_kontostaende->setColumnWidth(KontostandModell::kName, static_cast<int>(0.7 * w));
     m_kontostaende->setColumnWidth(KontostandModell::kBetrag, static_cast<int>(0.3 * w));
@@ -320,6 +321,7 @@ void CVelmoraDlg::FuelleKontostaende()
 {
     m_modell->Fuelle();
     RichteSpaltenEin();
+    BeschreibeGemaltes();
 }
 
 void CVelmoraDlg::SetzeStatusText()
@@ -376,6 +378,7 @@ void CVelmoraDlg::Sperre()
     m_passwort->clear();
     m_passwort->setFocus();
     m_bGesperrt = true;
+    BeschreibeGemaltes();
     update();
 }
 
@@ -392,6 +395,7 @@ void CVelmoraDlg::Entsperre()
     m_passwort->hide();
     m_passwort->clear();
     WendeSichtbarkeitAn(true);
+    BeschreibeGemaltes();
     update();
 }
 
@@ -471,21 +475,42 @@ void CVelmoraDlg::ZeigeHilfe()
     OeffneHilfe(m_basis->Deutsch());
 }
 
+QStringList CVelmoraDlg::GemalteTexte() const
+{
+    const bool deutsch = m_basis->Deutsch();
+    QStringList texte;
+    if (const CFAMILY* familie = m_basis->Familie())
+        texte << AlsQString(Format(" %s", familie->m_strName.c_str()));
+    texte << AlsQString(DatumsText(m_basis->m_nHeute, deutsch));
+    const std::string letzter = DatumsText(m_basis->m_nLetzterAufruf, deutsch);
+    texte << AlsQString(deutsch ? Format("letzter Aufruf: %s", letzter.c_str())
+                                : Format("     last call: %s", letzter.c_str()));
+    if (m_bGesperrt && !m_basis->m_strPasswort.empty())
+        texte << Sprachtext(deutsch, "Bitte Passwort eingeben:", "Please Enter Password:");
+    return texte;
+}
+
+void CVelmoraDlg::BeschreibeGemaltes()
+{
+    // Screen readers cannot see painted texts; the window describes them.
+    QStringList texte = GemalteTexte();
+    for (QString& text : texte)
+        text = text.simplified();
+    setAccessibleDescription(texte.join(QStringLiteral(", ")));
+}
+
 void CVelmoraDlg::paintEvent(QPaintEvent* ereignis)
 {
     QDialog::paintEvent(ereignis);
     QPainter maler(this);
-    const bool deutsch = m_basis->Deutsch();
-    if (const CFAMILY* familie = m_basis->Familie())
-        MaleText(maler, kFamilienNameOrt, AlsQString(Format(" %s", familie->m_strName.c_str())), {30}, Qt::black);
-    MaleText(maler, kHeuteOrt, AlsQString(DatumsText(m_basis->m_nHeute, deutsch)), {30}, Qt::black);
-    const int letzter = m_basis->m_nLetzterAufruf;
-    const std::string letzterText = deutsch ? Format("letzter Aufruf: %s", DatumsText(letzter, true).c_str())
-                                            : Format("     last call: %s", DatumsText(letzter, false).c_str());
-    MaleText(maler, kLetzterAufrufOrt, AlsQString(letzterText), {20}, Qt::black);
-    if (m_bGesperrt && !m_basis->m_strPasswort.empty())
-        MaleText(maler, kPasswortFrageOrt, Sprachtext(deutsch, "Bitte Passwort eingeben:", "Please Enter Password:"),
-                 {28}, Qt::black);
+    const QStringList texte = GemalteTexte();
+    int n = 0;
+    if (m_basis->Familie())
+        MaleText(maler, kFamilienNameOrt, texte[n++], {30}, Qt::black);
+    MaleText(maler, kHeuteOrt, texte[n++], {30}, Qt::black);
+    MaleText(maler, kLetzterAufrufOrt, texte[n++], {20}, Qt::black);
+    if (n < texte.size())
+        MaleText(maler, kPasswortFrageOrt, texte[n], {28}, Qt::black);
 }
 
 } // namespace velmora

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <memory>
@@ -110,6 +111,8 @@ private:
     void ZeigeInfo();
     void ZeigeHilfe();
     bool FamilieHatMitglieder() const;
+    QStringList GemalteTexte() const;
+    void BeschreibeGemaltes();
     QWidget* Steuerelement(int id) const;
 
     std::unique_ptr<CBasis> m_basis;

@@ -141,6 +141,8 @@ TEST(Passwortsperre, StartetGesperrtUndOeffnetNurBeimGenauenText)
     for (const char* id : {"c1", "c2", "c1098", "c1099"})
         EXPECT_TRUE(Sichtbar(fenster, id)) << id;
 
+    EXPECT_TRUE(fenster.accessibleDescription().contains(QStringLiteral("Bitte Passwort eingeben:")))
+        << fenster.accessibleDescription().toStdString();
     auto* feld = fenster.findChild<QLineEdit*>(QStringLiteral("c1072"));
     EXPECT_EQ(QLineEdit::Password, feld->echoMode());
     QTest::keyClicks(feld, QStringLiteral("geheim"));
