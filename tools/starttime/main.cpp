@@ -1,0 +1,64 @@
+// Measures how long the program takes from process start until its main window is on the screen,
+// doing exactly what the program does at start-up, on the data folder given.
+
+#include "CVelmoraDlg.h"
+#include "QtText.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// Seconds since boot at which this process was started (/proc/self/stat, field 22).
+double ProzessStart()
+{
+    std::ifstream stat("/proc/self/stat");
+    std::string inhalt((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // The command name may hold blanks; the fields after it follow its closing parenthesis.
+    std::size_t pos = inhalt.rfind(')');
+    unsigned long long ticks = 0;
+    for (int feld = 3; feld <= 22 && pos != std::string::npos; ++feld) {
+        pos = inhalt.find(' ', pos + 1);
+        if (feld == 22)
+            ticks = std::stoull(inhalt.substr(pos + 1));
+    }
+    return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+double SeitBoot()
+{
+    timespec jetzt{};
+    clock_gettime(CLOCK_BOOTTIME, &jetzt);
+    return static_cast<double>(jetzt.tv_sec) + static_cast<double>(jetzt.tv_nsec) / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const auto mainBeginn = std::chrono::steady_clock::now();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: velmora-starttime DATA_FOLDER\n");
+        return 2;
+    }
+    QApplication anwendung(argc, argv);
+    velmora::Startumgebung umgebung;
+    umgebung.sprachwahl = [] { return velmora::kDeutsch; };
+    velmora::CVelmoraDlg hauptfenster(velmora::AlsCp1252(QString::fromLocal8Bit(argv[1])), umgebung);
+    hauptfenster.show();
+    if (!QTest::qWaitForWindowExposed(&hauptfenster))
+        return 1;
+    const double gesamt = (SeitBoot() - ProzessStart()) * 1000.0;
+    const double abMain =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - mainBeginn).count();
+    std::printf("{\"process_start_to_shown_ms\": %.0f, \"main_to_shown_ms\": %.1f, \"transactions_loaded\": %zu}\n",
+                gesamt, abMain, hauptfenster.Basis().m_arrInOut.size());
+    return 0;
+}
