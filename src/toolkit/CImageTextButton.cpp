@@ -1,7 +1,9 @@
 #include "CImageTextButton.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 
 namespace velmora {
 
@@ -11,13 +13,25 @@ CImageTextButton::CImageTextButton(QWidget* eltern)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+CImageTextButton::CImageTextButton(const QString& beschriftung, QWidget* eltern)
+    : CImageTextButton(eltern)
+{
+    SetzeBeschriftung(beschriftung);
+}
+
 void CImageTextButton::SetzeBilder(const QPixmap& oben, const QPixmap& unten, const QPixmap& gesperrt)
 {
     m_oben = oben;
     m_unten = unten.isNull() ? oben : unten;
     m_gesperrt = gesperrt;
-    resize(sizeHint());
+    setFixedSize(sizeHint());
     update();
+}
+
+void CImageTextButton::SetzeBeschriftung(const QString& beschriftung)
+{
+    setText(beschriftung);
+    setAccessibleName(beschriftung);
 }
 
 QSize CImageTextButton::sizeHint() const
@@ -28,8 +42,20 @@ QSize CImageTextButton::sizeHint() const
 void CImageTextButton::paintEvent(QPaintEvent*)
 {
     QPainter maler(this);
+    QStyleOptionButton rahmen;
+    rahmen.initFrom(this);
+    rahmen.state |= QStyle::State_Sunken;
+    style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &rahmen, &maler, this);
+
     const QPixmap& bild = !isEnabled() && !m_gesperrt.isNull() ? m_gesperrt : (isDown() ? m_unten : m_oben);
-    maler.drawPixmap(rect(), bild);
+    maler.drawPixmap(0, 0, bild);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect fokus;
+        fokus.initFrom(this);
+        fokus.rect = rect().adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fokus, &maler, this);
+    }
 }
 
 } // namespace velmora
