@@ -100,7 +100,8 @@ CImageTextButton* CVelmoraDlg::NeuerBildknopf(int id, const char* beschriftungDe
     knopf->setObjectName(QStringLiteral("c%1").arg(id));
     const bool deutsch = m_basis->Deutsch();
     const int oben = deutsch ? bildDe : bildEn;
-    knopf->SetzeBilder(Bild(oben), Bild(inaktiv ? oben : oben + 1));
+    // A main button whose window is not available shows the picture of its inactive look-alike.
+    knopf->SetzeBilder(Bild(oben), Bild(inaktiv ? oben : oben + 1), Bild(inaktiv ? oben : oben + 2));
     knopf->setAccessibleName(Sprachtext(deutsch, beschriftungDe, beschriftungEn));
     if (inaktiv)
         knopf->setEnabled(false);
@@ -482,9 +483,12 @@ QStringList CVelmoraDlg::GemalteTexte() const
     if (const CFAMILY* familie = m_basis->Familie())
         texte << AlsQString(Format(" %s", familie->m_strName.c_str()));
     texte << AlsQString(DatumsText(m_basis->m_nHeute, deutsch));
-    const std::string letzter = DatumsText(m_basis->m_nLetzterAufruf, deutsch);
-    texte << AlsQString(deutsch ? Format("letzter Aufruf: %s", letzter.c_str())
-                                : Format("     last call: %s", letzter.c_str()));
+    // The very first run has no previous one to tell of.
+    if (m_basis->m_nLetzterAufruf != 0) {
+        const std::string letzter = DatumsText(m_basis->m_nLetzterAufruf, deutsch);
+        texte << AlsQString(deutsch ? Format("letzter Aufruf: %s", letzter.c_str())
+                                    : Format("     last call: %s", letzter.c_str()));
+    }
     if (m_bGesperrt && !m_basis->m_strPasswort.empty())
         texte << Sprachtext(deutsch, "Bitte Passwort eingeben:", "Please Enter Password:");
     return texte;
@@ -508,7 +512,8 @@ void CVelmoraDlg::paintEvent(QPaintEvent* ereignis)
     if (m_basis->Familie())
         MaleText(maler, kFamilienNameOrt, texte[n++], {30}, Qt::black);
     MaleText(maler, kHeuteOrt, texte[n++], {30}, Qt::black);
-    MaleText(maler, kLetzterAufrufOrt, texte[n++], {20}, Qt::black);
+    if (m_basis->m_nLetzterAufruf != 0)
+        MaleText(maler, kLetzterAufrufOrt, texte[n++], {20}, Qt::black);
     if (n < texte.size())
         MaleText(maler, kPasswortFrageOrt, texte[n], {28}, Qt::black);
 }

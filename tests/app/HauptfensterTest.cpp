@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
@@ -321,6 +322,25 @@ TEST(Ballons, AusgeschaltetGibtEsKeine)
               text);
     EXPECT_FALSE(
         fenster.Ballons().ToolText(fenster.findChild<QWidget*>(QStringLiteral("c2"))).contains(QStringLiteral("<bmp")));
+}
+
+TEST(Ballons, ErscheinenErstNachEinerSekundeRuhe)
+{
+    Haushalt haushalt;
+    haushalt.Schreibe(FamilieMeier);
+    CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    QWidget* eingabe = fenster.findChild<QWidget*>(QStringLiteral("c1002"));
+    QElapsedTimer uhr;
+    uhr.start();
+    QTest::mouseMove(eingabe, QPoint(30, 20));
+    QTest::qWait(600);
+    EXPECT_FALSE(fenster.Ballons().BallonSichtbar());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster.Ballons().BallonSichtbar(); }, 3000));
+    EXPECT_GE(uhr.elapsed(), 1000);
+    EXPECT_EQ(eingabe, fenster.Ballons().AngezeigtFuer());
+    QTest::mouseMove(&fenster, QPoint(fenster.width() - 5, 5));
 }
 
 // Every visible button, field and list can be found and read by assistive technology.
