@@ -1,5 +1,6 @@
 // Renders every window of the program, in German and in English, to PNG files, without a display.
 
+#include "Bilder.h"
 #include "CVelmoraDlg.h"
 
 #include <QApplication>
@@ -76,6 +77,9 @@ int main(int argc, char** argv)
     const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(ziel);
 
+    Bild(kProgrammBild)
+        .scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+        .save(ziel + QStringLiteral("/velmora.png"));
     for (int sprache : {kDeutsch, kEnglisch}) {
         const QString kuerzel = sprache == kDeutsch ? QStringLiteral("de") : QStringLiteral("en");
         const Startumgebung umgebung{FesteUhr(kHeute, 1230), [sprache] { return sprache; }};
