@@ -1,0 +1,293 @@
+// Runs velmora-cli itself on a generated household and checks what it prints.
+
+#include "Json.h"
+#include "TempOrdner.h"
+#include "Text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace velmora {
+namespace {
+
+constexpr const char* kHeute = "20261208";
+
+struct Lauf
+{
+    int status = -1;
+    std::string aus;
+    std::string fehler;
+};
+
+std::string Inhalt(const std::string& pfad)
+{
+    std::ifstream datei(pfad, std::ios::binary);
+    std::ostringstream inhalt;
+    inhalt << datei.rdbuf();
+    return inhalt.str();
+}
+
+std::vector<std::string> Teile(const std::string& text, char trenner)
+{
+    std::vector<std::string> teile;
+    std::string teil;
+    std::istringstream strom(text);
+    while (std::getline(strom, teil, trenner))
+        teile.push_back(teil);
+    return teile;
+}
+
+class CliTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        s_temp = new TempOrdner("velmora-cli-test");
+        const Lauf lauf = Starte({"generate", Haushalt(), "--years", "2", "--seed", "11", "--today", kHeute});
+        ASSERT_EQ(0, lauf.status) << lauf.fehler;
+        EXPECT_EQ("", lauf.aus);
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_temp;
+        s_temp = nullptr;
+    }
+
+    static std::string Haushalt() { return s_temp->Unterordner("haushalt"); }
+
+    // Runs the tool with the arguments; its output goes through files so that nothing can block.
+    static Lauf Starte(const std::vector<std::string>& argumente)
+    {
+        const std::string aus = s_temp->Pfad() + "/stdout";
+        const std::string fehler = s_temp->Pfad() + "/stderr";
+        std::vector<std::string> alle = {VELMORA_CLI};
+        alle.insert(alle.end(), argumente.begin(), argumente.end());
+        std::vector<char*> argv;
+        for (std::string& a : alle)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t umleitung;
+        posix_spawn_file_actions_init(&umleitung);
+        posix_spawn_file_actions_addopen(&umleitung, 1, aus.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&umleitung, 2, fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        pid_t pid = 0;
+        Lauf lauf;
+        const int start = posix_spawn(&pid, VELMORA_CLI, &umleitung, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&umleitung);
+        int status = 0;
+        if (start != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+            return lauf;
+        lauf.status = WEXITSTATUS(status);
+        lauf.aus = Inhalt(aus);
+        lauf.fehler = Inhalt(fehler);
+        return lauf;
+    }
+
+    static Json JsonVon(const std::vector<std::string>& argumente)
+    {
+        const Lauf lauf = Starte(argumente);
+        EXPECT_EQ(0, lauf.status) << lauf.fehler;
+        EXPECT_EQ("", lauf.fehler);
+        return lauf.status == 0 ? Json::parse(lauf.aus) : Json();
+    }
+
+    // The rows of a listing, each split into its cells; the totals line is kept apart.
+    static std::vector<std::vector<std::string>> Zeilen(const std::vector<std::string>& argumente, std::string& summen)
+    {
+        const Lauf lauf = Starte(argumente);
+        EXPECT_EQ(0, lauf.status) << lauf.fehler;
+        std::vector<std::vector<std::string>> zeilen;
+        for (const std::string& zeile : Teile(lauf.aus, '\n'))
+            zeilen.push_back(Teile(zeile, '\t'));
+        if (zeilen.empty())
+            return zeilen;
+        summen = lauf.aus.substr(lauf.aus.rfind("totals"));
+        zeilen.pop_back();
+        return zeilen;
+    }
+
+    static TempOrdner* s_temp;
+};
+
+TempOrdner* CliTest::s_temp = nullptr;
+
+TEST_F(CliTest, DumpLiestDenAktuellenOderJedenMonat)
+{
+    const Json monat = JsonVon({"dump", Haushalt(), "--today", kHeute});
+    EXPECT_EQ("M\u00fcller", monat["m_arrFamilien"][0]["m_strName"]);
+    EXPECT_EQ(1u, monat["m_arrLoadedFiles"].size());
+    EXPECT_EQ(20261208, monat["m_nHeute"]);
+    EXPECT_EQ(20261208, monat["m_nLetzterAufruf"]);
+    ASSERT_FALSE(monat["m_arrInOut"].empty());
+    for (const Json& t : monat["m_arrInOut"])
+        EXPECT_EQ(202612, t["m_nDatum"].get<int>() / 100);
+
+    const Json alle = JsonVon({"dump", Haushalt(), "--today", kHeute, "--all-months"});
+    EXPECT_EQ(24u, alle["m_arrLoadedFiles"].size());
+    EXPECT_EQ(alle["m_nZaehler"].get<size_t>(), alle["m_arrInOut"].size());
+    EXPECT_GT(alle["m_arrInOut"].size(), 20 * monat["m_arrInOut"].size());
+    EXPECT_EQ(40u, alle["m_arrDauerAuftraege"].size());
+}
+
+TEST_F(CliTest, StartupHoltNachUndSpeichert)
+{
+    const std::string ordner = s_temp->Unterordner("start");
+    std::filesystem::copy(Haushalt(), ordner, std::filesystem::copy_options::recursive);
+    const Json vorher = JsonVon({"dump", ordner, "--today", "20261218"});
+    const Json gestartet = JsonVon({"startup", ordner, "--today", "20261218", "--now", "0930", "--save"});
+    EXPECT_EQ(20261218, gestartet["m_nHeute"]);
+    EXPECT_EQ(930, gestartet["m_nJetzt"]);
+    size_t neu = 0;
+    for (const Json& t : gestartet["m_arrInOut"]) {
+        if (t["m_nDatum"].get<int>() <= 20261208)
+            continue;
+        ++neu;
+        EXPECT_LE(t["m_nDatum"].get<int>(), 20261218);
+        EXPECT_GE(t["m_nDauerAuftragNr"].get<int>(), 0);
+    }
+    EXPECT_GT(neu, 0u);
+    EXPECT_EQ(vorher["m_arrInOut"].size() + neu, gestartet["m_arrInOut"].size());
+
+    const Json gespeichert = JsonVon({"dump", ordner, "--today", "20261218"});
+    EXPECT_EQ(20261218, gespeichert["m_nLetzterAufruf"]);
+    EXPECT_EQ(930, gespeichert["m_nLetzteZeit"]);
+    EXPECT_EQ(gestartet["m_arrInOut"].size(), gespeichert["m_arrInOut"].size());
+    EXPECT_EQ(gestartet["m_arrFamilien"], gespeichert["m_arrFamilien"]);
+
+    const Json nochmal = JsonVon({"startup", ordner, "--today", "20261218", "--now", "0931"});
+    EXPECT_EQ(gestartet["m_arrInOut"].size(), nochmal["m_arrInOut"].size());
+}
+
+// The listing of a month agrees with the transactions dump shows for it.
+TEST_F(CliTest, ListeUndSummenPassenZumDump)
+{
+    std::string summen;
+    const auto zeilen = Zeilen({"list", Haushalt(), "--from", "20261101", "--to", "20261130"}, summen);
+    const Json alle = JsonVon({"dump", Haushalt(), "--today", kHeute, "--all-months"});
+    double einnahmen = 0, ausgaben = 0, umbuchungen = 0;
+    size_t imMonat = 0;
+    for (const Json& t : alle["m_arrInOut"]) {
+        if (t["m_nDatum"].get<int>() / 100 != 202611)
+            continue;
+        ++imMonat;
+        if (t["m_nStatus"].get<int>() <= 0)
+            continue;
+        const double betrag = t["m_dBetrag"].get<double>();
+        (t["m_nArt"] == 0 ? einnahmen : t["m_nArt"] == 1 ? ausgaben : umbuchungen) += betrag;
+    }
+    ASSERT_EQ(imMonat, zeilen.size());
+    for (const auto& zeile : zeilen)
+        ASSERT_EQ(9u, zeile.size());
+    char erwartet[128];
+    std::snprintf(erwartet, sizeof erwartet, "totals\t%.2f\t%.2f\t%.2f\n", einnahmen, ausgaben, umbuchungen);
+    EXPECT_EQ(erwartet, summen);
+    EXPECT_EQ("30.11.2026", zeilen.back()[8]);
+}
+
+TEST_F(CliTest, ListeFiltertUndSortiert)
+{
+    std::string summen;
+    const auto alle = Zeilen({"list", Haushalt(), "--from", "20261101", "--to", "20261130"}, summen);
+    const auto juergen =
+        Zeilen({"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "9", "--key", "J\u00fcrgen"},
+               summen);
+    ASSERT_FALSE(juergen.empty());
+    EXPECT_LT(juergen.size(), alle.size());
+    for (const auto& zeile : juergen) {
+        const bool traegt =
+            zeile[1].find("J\u00fcrgen") != std::string::npos || zeile[2].find("J\u00fcrgen") != std::string::npos;
+        EXPECT_TRUE(traegt) << zeile[1] << " -> " << zeile[2];
+    }
+
+    const auto nachZahler = Zeilen(
+        {"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--sort", "payer", "--ascending"}, summen);
+    ASSERT_EQ(alle.size(), nachZahler.size());
+    for (size_t i = 1; i < nachZahler.size(); ++i)
+        ASSERT_LE(VergleicheListenText(Utf8ZuCp1252(nachZahler[i - 1][1]), Utf8ZuCp1252(nachZahler[i][1])), 0)
+            << nachZahler[i - 1][1] << " before " << nachZahler[i][1];
+
+    const auto nachBetrag =
+        Zeilen({"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--sort", "1"}, summen);
+    for (size_t i = 1; i < nachBetrag.size(); ++i)
+        ASSERT_GE(std::stod(nachBetrag[i - 1][7]), std::stod(nachBetrag[i][7]));
+}
+
+TEST_F(CliTest, StatsMisstDenGanzenHaushalt)
+{
+    const Json stats = JsonVon({"stats", Haushalt(), "--today", kHeute});
+    const Json alle = JsonVon({"dump", Haushalt(), "--today", kHeute, "--all-months"});
+    std::vector<std::string> schluessel;
+    for (const auto& [name, wert] : stats.items()) {
+        schluessel.push_back(name);
+        EXPECT_GE(wert.get<double>(), 0.0) << name;
+    }
+    EXPECT_EQ(
+        (std::vector<std::string>{"transactions", "months", "load_ms", "list_ms", "sort_ms", "catchup_ms", "save_ms"}),
+        schluessel);
+    EXPECT_EQ(alle["m_arrInOut"].size(), stats["transactions"].get<size_t>());
+    EXPECT_EQ(24, stats["months"]);
+}
+
+TEST_F(CliTest, GenerateAufEnglisch)
+{
+    const std::string ordner = s_temp->Pfad() + "/english";
+    const Lauf lauf = Starte({"generate", ordner, "--years", "1", "--today", kHeute, "--english"});
+    ASSERT_EQ(0, lauf.status) << lauf.fehler;
+    EXPECT_TRUE(std::filesystem::exists(ordner + "/VLMBasic_E.ini"));
+    EXPECT_FALSE(std::filesystem::exists(ordner + "/VLMBasic_D.ini"));
+    const Json j = JsonVon({"dump", ordner, "--today", kHeute});
+    EXPECT_EQ(1000, j["m_nSprache"]);
+    EXPECT_EQ("Miller", j["m_arrFamilien"][0]["m_strName"]);
+    EXPECT_EQ("Cash", j["m_arrFamilien"][0]["m_arrPersonen"][0]["m_arrKonten"][0]["m_strName"]);
+}
+
+TEST_F(CliTest, FalscheAufrufeUndFehler)
+{
+    const std::string leer = s_temp->Unterordner("leer");
+    const struct
+    {
+        std::vector<std::string> argumente;
+        int status;
+        const char* meldung;
+    } faelle[] = {
+        {{}, 2, "a command is missing"},
+        {{"frobnicate", Haushalt()}, 2, "unknown command frobnicate"},
+        {{"dump"}, 2, "DIR is missing"},
+        {{"dump", Haushalt(), "--today"}, 2, "--today needs a value"},
+        {{"dump", Haushalt(), "--now", "1200"}, 2, "unexpected argument --now"},
+        {{"stats", Haushalt()}, 2, "--today is missing"},
+        {{"startup", Haushalt(), "--today", "20261308", "--now", "1200"}, 2, "YYYYMMDD"},
+        {{"startup", Haushalt(), "--today", "20261208", "--now", "1260"}, 2, "HHMM"},
+        {{"list", Haushalt(), "--from", "2026111", "--to", "20261130"}, 2, "YYYYMMDD"},
+        {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--key", "x"}, 2, "--key belongs to --filter"},
+        {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "13"}, 2, "from 0 to 12"},
+        {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--sort", "size"}, 2, "--sort wants"},
+        {{"generate", leer, "--years", "0"}, 2, "from 1 to 100"},
+        {{"dump", s_temp->Pfad() + "/nirgends"}, 1, "no such folder"},
+        {{"dump", leer, "--today", kHeute}, 1, "no settings file"},
+        {{"stats", leer, "--today", kHeute}, 1, "no settings file"},
+        {{"generate", Haushalt(), "--years", "1"}, 1, "already holds a household"},
+    };
+    for (const auto& fall : faelle) {
+        const Lauf lauf = Starte(fall.argumente);
+        const std::string aufruf = fall.argumente.empty() ? "(none)" : fall.argumente.front();
+        EXPECT_EQ(fall.status, lauf.status) << aufruf << ": " << lauf.fehler;
+        EXPECT_NE(std::string::npos, lauf.fehler.find(fall.meldung)) << aufruf << ": " << lauf.fehler;
+        EXPECT_EQ(fall.status == 2, lauf.fehler.find("usage: velmora-cli") != std::string::npos) << aufruf;
+        EXPECT_EQ("", lauf.aus) << aufruf;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(leer));
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,131 @@
+#include "Aufruf.h"
+
+#include "Kalender.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace velmora::cli {
+
+namespace {
+
+bool Enthaelt(const std::vector<std::string>& liste, const std::string& wert)
+{
+    return std::find(liste.begin(), liste.end(), wert) != liste.end();
+}
+
+bool LiesZahl(const std::string& text, long& wert)
+{
+    const char* ende = text.data() + text.size();
+    const auto [p, fehler] = std::from_chars(text.data(), ende, wert);
+    return !text.empty() && fehler == std::errc() && p == ende;
+}
+
+bool NurZiffern(const std::string& text, size_t laenge)
+{
+    return text.size() == laenge && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+Aufruf::Aufruf(const std::vector<std::string>& argumente, const Optionen& optionen)
+{
+    if (argumente.empty() || argumente.front().starts_with("--"))
+        throw Benutzungsfehler("the data folder DIR is missing");
+    m_ordner = argumente.front();
+    for (size_t i = 1; i < argumente.size(); ++i) {
+        const std::string& option = argumente[i];
+        if (Enthaelt(optionen.schalter, option)) {
+            m_schalter.insert(option);
+        } else if (Enthaelt(optionen.mitWert, option)) {
+            if (i + 1 >= argumente.size())
+                throw Benutzungsfehler(option + " needs a value");
+            m_werte[option] = argumente[++i];
+        } else {
+            throw Benutzungsfehler("unexpected argument " + option);
+        }
+    }
+    for (const std::string& option : optionen.pflicht) {
+        if (!Hat(option))
+            throw Benutzungsfehler(option + " is missing");
+    }
+}
+
+bool Aufruf::Hat(const std::string& option) const
+{
+    return m_werte.count(option) != 0 || m_schalter.count(option) != 0;
+}
+
+const std::string& Aufruf::Wert(const std::string& option) const
+{
+    static const std::string leer;
+    const auto it = m_werte.find(option);
+    return it == m_werte.end() ? leer : it->second;
+}
+
+int Aufruf::Datum(const std::string& option) const
+{
+    const std::string& text = Wert(option);
+    long wert = 0;
+    if (!NurZiffern(text, 8) || !LiesZahl(text, wert) || !IstDatum(static_cast<int>(wert)))
+        throw Benutzungsfehler(option + " wants a date YYYYMMDD, not '" + text + "'");
+    return static_cast<int>(wert);
+}
+
+int Aufruf::Uhrzeit(const std::string& option) const
+{
+    const std::string& text = Wert(option);
+    long wert = 0;
+    if (!NurZiffern(text, 4) || !LiesZahl(text, wert) || wert / 100 > 23 || wert % 100 > 59)
+        throw Benutzungsfehler(option + " wants a time HHMM, not '" + text + "'");
+    return static_cast<int>(wert);
+}
+
+long Aufruf::Zahl(const std::string& option, long min, long max) const
+{
+    const std::string& text = Wert(option);
+    long wert = 0;
+    if (!LiesZahl(text, wert) || wert < min || wert > max)
+        throw Benutzungsfehler(option + " wants a number from " + std::to_string(min) + " to " + std::to_string(max) +
+                               ", not '" + text + "'");
+    return wert;
+}
+
+bool IstDatum(int datum)
+{
+    const int jahr = datum / 10000;
+    const int monat = datum / 100 % 100;
+    const int tag = datum % 100;
+    return jahr >= 1000 && jahr <= 9999 && monat >= 1 && monat <= 12 && tag >= 1 && tag <= TageImMonat(jahr, monat);
+}
+
+const char* Benutzung()
+{
+    return R"(usage: velmora-cli COMMAND DIR [OPTIONS]
+
+  dump DIR [--today YYYYMMDD] [--all-months]
+      the settings and the current month (with --all-months every month up
+      to today) as one JSON object, without running standing orders
+  startup DIR --today YYYYMMDD --now HHMM [--save]
+      the program's start-up, standing orders included, as JSON; --save then
+      writes the changed months and the settings as leaving with "Ende" does
+  list DIR --from YYYYMMDD --to YYYYMMDD [--today YYYYMMDD] [--all-months]
+           [--filter KIND --key TEXT] [--sort KEY [--ascending]]
+      the overview listing: the nine cells of each row separated by tabs, then
+      "totals", income, expenses and transfers
+      KIND is 0 to 12; for kind 0, --key 1 lists the bookings of standing
+      orders and --key 0 the others
+      KEY is date, amount, payer, payee, beneficiary, category, subcategory
+      or 0 to 6; sorting is descending unless --ascending is given
+  generate DIR --years N [--seed S] [--today YYYYMMDD] [--english]
+      writes a synthetic household of N years up to today (default: the
+      system date) into DIR, which must not hold a household yet
+  stats DIR --today YYYYMMDD
+      times loading every month, a full listing, a sort by payer, ten years of
+      standing orders and a save, and prints them as one JSON line
+
+Texts are read and written as UTF-8. Exit status: 0 done, 1 failed, 2 usage.
+)";
+}
+
+} // namespace velmora::cli

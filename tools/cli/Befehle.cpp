@@ -1,0 +1,291 @@
+#include "Befehle.h"
+
+#include "Aufruf.h"
+#include "Basis.h"
+#include "Generator.h"
+#include "Json.h"
+#include "Start.h"
+#include "TempOrdner.h"
+#include "Text.h"
+#include "Uebersicht.h"
+
+#include <array>
+#include <chrono>
+#include <filesystem>
+#include <ostream>
+
+namespace velmora::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array<const char*, 7> kSortierNamen = {"date",        "amount",   "payer",      "payee",
+                                                      "beneficiary", "category", "subcategory"};
+
+bool OrdnerVorhanden(const std::string& ordner, std::ostream& fehler)
+{
+    std::error_code ec;
+    if (fs::is_directory(ordner, ec))
+        return true;
+    fehler << "velmora-cli: " << ordner << ": no such folder\n";
+    return false;
+}
+
+// The store of a folder with its settings read; the clock answers today when one was given.
+bool LadeEinstellungen(CBasis& basis, const Aufruf& aufruf, std::ostream& fehler)
+{
+    if (aufruf.Hat("--today"))
+        basis.m_uhr = FesteUhr(aufruf.Datum("--today"), 0);
+    if (!OrdnerVorhanden(aufruf.Ordner(), fehler))
+        return false;
+    basis.MonatsTitel();
+    basis.m_strPfad = aufruf.Ordner();
+    if (basis.LadeEinstellungen() != 0) {
+        fehler << "velmora-cli: " << aufruf.Ordner() << ": no settings file (VLMBasic_D.ini or VLMBasic_E.ini)\n";
+        return false;
+    }
+    return true;
+}
+
+// Every month up to today; a book without a first month has only the current one.
+void LadeAlleMonate(CBasis& basis)
+{
+    const int erster = basis.m_nErsterMonat != 0 ? basis.m_nErsterMonat : basis.m_nHeute / 100;
+    basis.LadeMonate(erster * 100, basis.m_nHeute);
+}
+
+void MeldeSchaeden(const CBasis& basis, std::ostream& fehler)
+{
+    for (const std::string& datei : basis.m_abgeschnitteneDateien)
+        fehler << "velmora-cli: warning: " << datei << " is cut short or corrupt; what came before is kept\n";
+}
+
+int Dump(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
+{
+    CBasis basis;
+    if (!LadeEinstellungen(basis, aufruf, fehler))
+        return kFehlgeschlagen;
+    if (aufruf.Hat("--all-months"))
+        LadeAlleMonate(basis);
+    else
+        basis.LadeMonat(basis.m_nHeute);
+    MeldeSchaeden(basis, fehler);
+    SchreibeJson(aus, basis);
+    aus << '\n';
+    return kFertig;
+}
+
+int Startup(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
+{
+    const int heute = aufruf.Datum("--today");
+    const int jetzt = aufruf.Uhrzeit("--now");
+    if (!OrdnerVorhanden(aufruf.Ordner(), fehler))
+        return kFehlgeschlagen;
+    CBasis basis;
+    basis.m_uhr = FesteUhr(heute, jetzt);
+    StarteDaten(basis, aufruf.Ordner());
+    int status = kFertig;
+    if (aufruf.Hat("--save") && SpeichereAlles(basis) != 0) {
+        for (const std::string& datei : basis.m_nichtGeschriebeneDateien)
+            fehler << "velmora-cli: cannot write " << datei << '\n';
+        status = kFehlgeschlagen;
+    }
+    MeldeSchaeden(basis, fehler);
+    SchreibeJson(aus, basis);
+    aus << '\n';
+    return status;
+}
+
+int SortierSchluessel(const Aufruf& aufruf)
+{
+    const std::string& text = aufruf.Wert("--sort");
+    for (size_t i = 0; i < kSortierNamen.size(); ++i) {
+        if (text == kSortierNamen[i] || text == std::to_string(i))
+            return static_cast<int>(i);
+    }
+    throw Benutzungsfehler("--sort wants date, amount, payer, payee, beneficiary, category, subcategory or 0 to 6, "
+                           "not '" +
+                           text + "'");
+}
+
+int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
+{
+    const int von = aufruf.Datum("--from");
+    const int bis = aufruf.Datum("--to");
+    const int art = aufruf.Hat("--filter") ? static_cast<int>(aufruf.Zahl("--filter", 0, 12)) : -1;
+    if (aufruf.Hat("--key") && art < 0)
+        throw Benutzungsfehler("--key belongs to --filter");
+    const int schluessel = aufruf.Hat("--sort") ? SortierSchluessel(aufruf) : -1;
+    if (aufruf.Hat("--ascending") && schluessel < 0)
+        throw Benutzungsfehler("--ascending belongs to --sort");
+
+    CBasis basis;
+    if (!LadeEinstellungen(basis, aufruf, fehler))
+        return kFehlgeschlagen;
+    basis.m_nVonDatum = von;
+    basis.m_nBisDatum = bis;
+    OverviewListing liste(basis);
+    if (aufruf.Hat("--all-months"))
+        LadeAlleMonate(basis);
+    else
+        liste.LadeZeitraum();
+    MeldeSchaeden(basis, fehler);
+
+    if (schluessel >= 0) {
+        liste.m_abAbsteigend[static_cast<size_t>(schluessel)] = aufruf.Hat("--ascending") ? 0 : 1;
+        liste.SortiereTransaktionen(schluessel);
+    }
+    if (art >= 0) {
+        liste.m_bFilter = 1;
+        liste.m_nFilterArt = art;
+        liste.m_strFilterText = Utf8ZuCp1252(aufruf.Wert("--key"));
+        liste.m_bNurDauerAuftraege = art == 0 && aufruf.Wert("--key") == "1" ? 1 : 0;
+        liste.ZeigeGefiltert();
+    } else {
+        liste.ZeigeAlle();
+    }
+
+    std::string zeile;
+    for (int z = 0; z < static_cast<int>(liste.m_arrZeilen.size()); ++z) {
+        zeile.clear();
+        for (int spalte = 0; spalte < kSpalten; ++spalte) {
+            if (spalte > 0)
+                zeile += '\t';
+            zeile += Cp1252ZuUtf8(liste.Zelle(z, spalte));
+        }
+        zeile += '\n';
+        aus << zeile;
+    }
+    aus << Format("totals\t%.2f\t%.2f\t%.2f\n", liste.m_dEinnahmen, liste.m_dAusgaben, liste.m_dUmbuchungen);
+    return kFertig;
+}
+
+int Generate(const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
+{
+    Haushaltsparameter parameter;
+    parameter.nJahre = static_cast<int>(aufruf.Zahl("--years", 1, 100));
+    if (aufruf.Hat("--seed"))
+        parameter.nSeed = static_cast<unsigned>(aufruf.Zahl("--seed", 0, 4294967295L));
+    parameter.nHeute = aufruf.Hat("--today") ? aufruf.Datum("--today") : SystemZeit().nDatum;
+    parameter.bEnglisch = aufruf.Hat("--english");
+    std::string meldung;
+    if (ErzeugeHaushalt(aufruf.Ordner(), parameter, meldung) != 0) {
+        fehler << "velmora-cli: " << meldung << '\n';
+        return kFehlgeschlagen;
+    }
+    return kFertig;
+}
+
+template<class F>
+double Millisekunden(F&& schritt)
+{
+    const auto beginn = std::chrono::steady_clock::now();
+    schritt();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - beginn).count();
+}
+
+int Stats(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
+{
+    const int heute = aufruf.Datum("--today");
+    if (!OrdnerVorhanden(aufruf.Ordner(), fehler))
+        return kFehlgeschlagen;
+    CBasis basis;
+    basis.m_uhr = FesteUhr(heute, 0);
+    basis.m_strPfad = aufruf.Ordner();
+    basis.m_nHeute = heute;
+    int gelesen = -1;
+    const double laden = Millisekunden([&] {
+        gelesen = basis.LadeEinstellungen();
+        if (gelesen == 0)
+            LadeAlleMonate(basis);
+    });
+    if (gelesen != 0) {
+        fehler << "velmora-cli: " << aufruf.Ordner() << ": no settings file (VLMBasic_D.ini or VLMBasic_E.ini)\n";
+        return kFehlgeschlagen;
+    }
+    MeldeSchaeden(basis, fehler);
+    const size_t transaktionen = basis.m_arrInOut.size();
+    const size_t monate = basis.m_arrLoadedFiles.size();
+
+    OverviewListing liste(basis);
+    basis.m_nVonDatum = 0;
+    basis.m_nBisDatum = 99991231;
+    const double listen = Millisekunden([&] { liste.ZeigeAlle(); });
+    const double sortieren = Millisekunden([&] { liste.SortiereTransaktionen(kNachAuftraggeber); });
+
+    // The catch-up runs into a store with the settings but none of the transactions, so that every due
+    // day of the ten years is booked anew.
+    TempOrdner temp("velmora-stats");
+    CBasis leer;
+    leer.m_strPfad = aufruf.Ordner();
+    leer.LadeEinstellungen();
+    leer.m_strPfad = temp.Unterordner("catchup");
+    leer.m_nHeute = heute;
+    const double nachholen = Millisekunden([&] { leer.FuehreDauerAuftraegeAus(heute - 100000); });
+
+    for (auto& datei : basis.m_arrLoadedFiles)
+        datei->m_bGeaendert = 1;
+    basis.m_strPfad = temp.Unterordner("save");
+    int gespeichert = 0;
+    const double speichern = Millisekunden([&] { gespeichert = SpeichereAlles(basis); });
+    if (gespeichert != 0) {
+        for (const std::string& datei : basis.m_nichtGeschriebeneDateien)
+            fehler << "velmora-cli: cannot write " << datei << '\n';
+        return kFehlgeschlagen;
+    }
+
+    aus << Format("{\"transactions\": %zu, \"months\": %zu, \"load_ms\": %.2f, \"list_ms\": %.2f, \"sort_ms\": %.2f, "
+                  "\"catchup_ms\": %.2f, \"save_ms\": %.2f}\n",
+                  transaktionen, monate, laden, listen, sortieren, nachholen, speichern);
+    return kFertig;
+}
+
+struct Befehl
+{
+    const char* name;
+    Optionen optionen;
+    int (*ausfuehren)(const Aufruf&, std::ostream&, std::ostream&);
+};
+
+const std::vector<Befehl>& Befehle()
+{
+    static const std::vector<Befehl> befehle = {
+        {"dump", {{"--today"}, {"--all-months"}, {}}, Dump},
+        {"startup", {{"--today", "--now"}, {"--save"}, {"--today", "--now"}}, Startup},
+        {"list",
+         {{"--from", "--to", "--today", "--filter", "--key", "--sort"},
+          {"--all-months", "--ascending"},
+          {"--from", "--to"}},
+         List},
+        {"generate", {{"--years", "--seed", "--today"}, {"--english"}, {"--years"}}, Generate},
+        {"stats", {{"--today"}, {}, {"--today"}}, Stats},
+    };
+    return befehle;
+}
+
+} // namespace
+
+int FuehreAus(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler)
+{
+    if (!argumente.empty() && (argumente.front() == "--help" || argumente.front() == "help")) {
+        aus << Benutzung();
+        return kFertig;
+    }
+    try {
+        if (argumente.empty())
+            throw Benutzungsfehler("a command is missing");
+        for (const Befehl& befehl : Befehle()) {
+            if (argumente.front() != befehl.name)
+                continue;
+            const Aufruf aufruf(std::vector<std::string>(argumente.begin() + 1, argumente.end()), befehl.optionen);
+            return befehl.ausfuehren(aufruf, aus, fehler);
+        }
+        throw Benutzungsfehler("unknown command " + argumente.front());
+    } catch (const Benutzungsfehler& e) {
+        fehler << "velmora-cli: " << e.what() << "\n\n" << Benutzung();
+        return kFalscheBenutzung;
+    }
+}
+
+} // namespace velmora::cli

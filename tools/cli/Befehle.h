@@ -1,0 +1,19 @@
+#pragma once
+
+// The commands of velmora-cli.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+constexpr int kFertig = 0;
+constexpr int kFehlgeschlagen = 1;
+constexpr int kFalscheBenutzung = 2;
+
+// Runs one command line (without the program name): results go to aus, complaints to fehler.
+// Returns the exit status.
+int FuehreAus(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+
+} // namespace velmora::cli

@@ -1,0 +1,16 @@
+// velmora-cli: reads, starts, lists, generates and measures household books without a window.
+
+#include "Befehle.h"
+
+#include <exception>
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    try {
+        return velmora::cli::FuehreAus(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    } catch (const std::exception& e) {
+        std::cerr << "velmora-cli: " << e.what() << '\n';
+        return velmora::cli::kFehlgeschlagen;
+    }
+}
