@@ -6,6 +6,7 @@
 #include "CPPToolTip.h"
 #include "Hauptballons.h"
 #include "Hilfe.h"
+#include "InOut.h"
 #include "KontostandModell.h"
 #include "MaleText.h"
 #include "Meldung.h"
@@ -126,18 +127,19 @@ void CVelmoraDlg::BaueSteuerelemente()
         {kAuswertung, kAuswertungInaktiv, "Auswertung", "Analyses", 167, 284},
         {kDauerAuftraege, kDauerAuftraegeInaktiv, "Daueraufträge", "Standing Orders", 170, 287},
     };
-    const std::map<int, Fensterplatz<QDialog>*> plaetze = {{kEingabe, &m_eingabe},
-                                                           {kUebersicht, &m_uebersicht},
-                                                           {kAuswertung, &m_auswertung},
-                                                           {kDauerAuftraege, &m_dauerAuftraege}};
+    m_eingabe.SetzeFabrik([this] { return new InOut(*m_basis, *this, this); });
+    const std::map<int, std::function<void()>> umschalter = {
+        {kEingabe, [this] { m_eingabe.Umschalten(); }},
+        {kUebersicht, [this] { m_uebersicht.Umschalten(); }},
+        {kAuswertung, [this] { m_auswertung.Umschalten(); }},
+        {kDauerAuftraege, [this] { m_dauerAuftraege.Umschalten(); }}};
     int y = kListenOrt.top();
     for (const Hauptknopf& k : knoepfe) {
         CImageTextButton* aktiv = NeuerBildknopf(k.id, k.de, k.en, k.bildDe, k.bildEn, false);
         CImageTextButton* inaktiv = NeuerBildknopf(k.inaktivId, k.de, k.en, k.bildDe + 2, k.bildEn + 2, true);
         aktiv->move(16, y);
         inaktiv->move(16, y);
-        Fensterplatz<QDialog>* platz = plaetze.at(k.id);
-        connect(aktiv, &QAbstractButton::clicked, this, [platz] { platz->Umschalten(); });
+        connect(aktiv, &QAbstractButton::clicked, this, umschalter.at(k.id));
         y += aktiv->height() + 6;
     }
     CImageTextButton* einstellungen =
@@ -350,10 +352,25 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
             FuelleKontostaende();
             update();
             break;
+        case kBearbeiteTransaktion:
+            if (InOut* eingabe = m_eingabe.Oeffne())
+                eingabe->LadeEintrag(arg, InOut::kTransaktion);
+            break;
+        case kLadeFremdKonten:
+            if (InOut* eingabe = m_eingabe.Offen())
+                eingabe->AktualisiereListen(1);
+            break;
+        case kLadeKategorien:
+            if (InOut* eingabe = m_eingabe.Offen())
+                eingabe->AktualisiereListen(4);
+            break;
+        case kBearbeiteDauerAuftrag:
+            if (InOut* eingabe = m_eingabe.Oeffne())
+                eingabe->LadeEintrag(arg, InOut::kDauerAuftrag);
+            break;
         default:
             break;
     }
-    (void)arg;
 }
 
 void CVelmoraDlg::ZeigeUebersicht(int art, int, int, const std::string&, const std::string&)
@@ -364,8 +381,9 @@ void CVelmoraDlg::ZeigeUebersicht(int art, int, int, const std::string&, const s
 
 void CVelmoraDlg::SchliesseArbeitsfenster()
 {
+    m_eingabe.Schliesse();
     for (Fensterplatz<QDialog>* platz :
-         {&m_eingabe, &m_auswertung, &m_einstellungen, &m_uebersicht, &m_fremdKonten, &m_kategorien, &m_dauerAuftraege})
+         {&m_auswertung, &m_einstellungen, &m_uebersicht, &m_fremdKonten, &m_kategorien, &m_dauerAuftraege})
         platz->Schliesse();
 }
 

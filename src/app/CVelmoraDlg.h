@@ -25,6 +25,7 @@ namespace velmora {
 
 class CImageTextButton;
 class CPPToolTip;
+class InOut;
 class KontostandModell;
 
 // What the start-up asks of the world; tests replace the parts that would wait for a person.
@@ -129,7 +130,7 @@ private:
     QTimer* m_uhr = nullptr;
     CPPToolTip* m_ballons = nullptr;
 
-    Fensterplatz<QDialog> m_eingabe;
+    Fensterplatz<InOut> m_eingabe;
     Fensterplatz<QDialog> m_einstellungen;
     Fensterplatz<QDialog> m_fremdKonten;
     Fensterplatz<QDialog> m_kategorien;

@@ -14,7 +14,7 @@ namespace velmora {
 // weak ordering ("ab" equals "a.c" equals "ac", yet "ab" comes before "ac").
 // kommtVor(a, b) is true when a must come before b.
 template<class E, class Vergleich>
-void SortiereStabilDirekt(std::vector<E>& liste, Vergleich kommtVor)
+void SortiereStabil(std::vector<E>& liste, Vergleich kommtVor)
 {
     const size_t n = liste.size();
     if (n < 2)
@@ -43,13 +43,6 @@ void SortiereStabilDirekt(std::vector<E>& liste, Vergleich kommtVor)
     }
     if (von != &liste)
         liste.swap(*von);
-}
-
-// The same on owned records; kommtVor compares the records.
-template<class T, class Vergleich>
-void SortiereStabil(OwnedList<T>& liste, Vergleich kommtVor)
-{
-    SortiereStabilDirekt(liste, [&kommtVor](const auto& a, const auto& b) { return kommtVor(*a, *b); });
 }
 
 } // namespace velmora

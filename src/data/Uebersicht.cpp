@@ -49,7 +49,7 @@ template<class K, class Vergleich>
 void SortiereUeberPosten(OwnedList<CInOut>& liste, std::vector<Sortierposten<K>>& posten, bool absteigend,
                          Vergleich vergleiche)
 {
-    SortiereStabilDirekt(posten, [&](const Sortierposten<K>& a, const Sortierposten<K>& b) {
+    SortiereStabil(posten, [&](const Sortierposten<K>& a, const Sortierposten<K>& b) {
         const int v = vergleiche(a.schluessel, b.schluessel);
         return absteigend ? v > 0 : v < 0;
     });

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <clocale>
 #include <gtest/gtest.h>
 
 // Window tests run without a display; the platform is chosen before the application starts.
@@ -6,6 +7,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication anwendung(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setOrganizationName(QStringLiteral("VelmoraTest"));
     QApplication::setApplicationName(QStringLiteral("VelmoraTest"));
     ::testing::InitGoogleTest(&argc, argv);

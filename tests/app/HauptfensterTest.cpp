@@ -1,6 +1,7 @@
 #include "CPPToolTip.h"
 #include "CVelmoraDlg.h"
 #include "Haushalt.h"
+#include "InOut.h"
 #include "KontostandModell.h"
 #include "Meldung.h"
 #include "Start.h"
@@ -172,6 +173,61 @@ TEST(Passwortsperre, OhnePasswortGibtEsKeineSperre)
     EXPECT_FALSE(Sichtbar(fenster, "c1025"));
 }
 
+void BucheEtwas(CBasis& basis)
+{
+    CInOut& t = basis.NeueTransaktion();
+    t.m_strAuftraggeber = "Anna, Bar";
+    t.m_strEmpfaenger = "Markt";
+    t.m_dBetrag = 4.5;
+    t.m_nDatum = kHeute;
+    basis.BucheTransaktion(t);
+    basis.MonatGeaendert(kHeute / 100);
+}
+
+void RaeumeAuf()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(Hub, EinZweiterDruckSchliesstDasFenster)
+{
+    Haushalt haushalt;
+    haushalt.Schreibe(FamilieMeier);
+    CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
+    auto* eingabe = fenster.findChild<QAbstractButton*>(QStringLiteral("c1001"));
+    ASSERT_TRUE(eingabe->isEnabled());
+    QTest::mouseClick(eingabe, Qt::LeftButton);
+    QPointer<InOut> offen = fenster.findChild<InOut*>();
+    ASSERT_FALSE(offen.isNull());
+    EXPECT_TRUE(offen->isVisible());
+    QTest::mouseClick(eingabe, Qt::LeftButton);
+    RaeumeAuf();
+    EXPECT_TRUE(offen.isNull());
+    QTest::mouseClick(eingabe, Qt::LeftButton);
+    EXPECT_NE(nullptr, fenster.findChild<InOut*>()) << "and a third opens it again";
+}
+
+TEST(Hub, BearbeitenOeffnetDieEingabeMitDerTransaktionUndSperrenSchliesstSie)
+{
+    Haushalt haushalt;
+    haushalt.Schreibe([](CBasis& basis) {
+        FamilieMeier(basis);
+        basis.m_strPasswort = "x";
+    });
+    CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
+    QTest::keyClicks(fenster.findChild<QLineEdit*>(QStringLiteral("c1072")), QStringLiteral("x"));
+    BucheEtwas(fenster.Basis());
+    const int nummer = fenster.Basis().m_arrInOut.back()->m_nIndex;
+    fenster.Benachrichtige(kBearbeiteTransaktion, nummer);
+    QPointer<InOut> offen = fenster.findChild<InOut*>();
+    ASSERT_FALSE(offen.isNull());
+    EXPECT_EQ(nummer, offen->Bearbeitet());
+
+    fenster.Sperre();
+    RaeumeAuf();
+    EXPECT_TRUE(offen.isNull()) << "locking closes every working window";
+}
+
 struct Dateizeit
 {
     bool vorhanden = false;
@@ -191,17 +247,6 @@ Dateizeit Zeit(const std::filesystem::path& pfad)
 bool Vorher(const timespec& a, const timespec& b)
 {
     return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec <= b.tv_nsec);
-}
-
-void BucheEtwas(CBasis& basis)
-{
-    CInOut& t = basis.NeueTransaktion();
-    t.m_strAuftraggeber = "Anna, Bar";
-    t.m_strEmpfaenger = "Markt";
-    t.m_dBetrag = 4.5;
-    t.m_nDatum = kHeute;
-    basis.BucheTransaktion(t);
-    basis.MonatGeaendert(kHeute / 100);
 }
 
 TEST(Programmende, EndeSchreibtErstDieMonateDannDieEinstellungen)

@@ -4,6 +4,7 @@
 #include "CVelmoraDlg.h"
 
 #include <QApplication>
+#include <clocale>
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
@@ -74,6 +75,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication anwendung(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
     const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(ziel);
 

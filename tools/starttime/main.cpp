@@ -5,6 +5,7 @@
 #include "QtText.h"
 
 #include <QApplication>
+#include <clocale>
 #include <QTest>
 
 #include <chrono>
@@ -49,6 +50,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication anwendung(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
     velmora::Startumgebung umgebung;
     umgebung.sprachwahl = [] { return velmora::kDeutsch; };
     velmora::CVelmoraDlg hauptfenster(velmora::AlsCp1252(QString::fromLocal8Bit(argv[1])), umgebung);

@@ -1,0 +1,420 @@
+#include "InOut.h"
+
+#include "AuswahlAnsicht.h"
+#include "AuswahlModell.h"
+#include "Basis.h"
+#include "Buchung.h"
+#include "CPPToolTip.h"
+#include "Eingabeballons.h"
+#include "FremdKonten.h"
+#include "Hub.h"
+#include "MaleText.h"
+#include "QtText.h"
+#include "ui_InOut.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace velmora {
+
+namespace {
+
+const QPoint kKopfOrt(15, 8);
+constexpr int kMeldungX = 400;
+constexpr Schrift kKopfSchrift{25, 13, 800};
+constexpr Schrift kMeldungsSchrift{20, 10, 800};
+constexpr Schrift kBetragSchrift{22, 0, 400};
+const QColor kBearbeitenFarbe(0, 128, 255);
+const QColor kGuthabenFarbe(0, 128, 0);
+const QColor kSchuldFarbe(128, 0, 0);
+const QColor kMeldungsFarbe(255, 64, 64);
+
+} // namespace
+
+InOut::InOut(CBasis& basis, Hub& hub, QWidget* eltern)
+    : QDialog(eltern)
+    , m_ui(std::make_unique<Ui::InOut>())
+    , m_basis(basis)
+    , m_hub(hub)
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    // The standing-order panel below the commit button opens only for standing orders.
+    m_ui->c1106->hide();
+    m_ui->c1038->setFont(SchriftFuer(kBetragSchrift));
+    m_ui->c1043->setFont(SchriftFuer(kBetragSchrift));
+    const QDate heute(m_basis.m_nHeute / 10000, m_basis.m_nHeute / 100 % 100, m_basis.m_nHeute % 100);
+    m_ui->c1042->setDate(heute.isValid() ? heute : QDate::currentDate());
+
+    BaueListen();
+    SetzeSprache();
+    Fuelle(kAlleAuswahllisten);
+    m_ui->c1040->setEnabled(false);
+    connect(m_ui->c1038, &QLineEdit::textChanged, this, [this] { PruefeUebernehmen(true); });
+    connect(m_ui->c1040, &QPushButton::clicked, this, &InOut::Uebernehmen);
+
+    m_ballons = new CPPToolTip(this);
+    RichteBallonsEin(*m_ballons);
+    FuelleEingabeballons(*m_ballons, m_basis, [this](int id) { return Steuerelement(id); });
+    Zeige();
+}
+
+InOut::~InOut() = default;
+
+QWidget* InOut::Steuerelement(int id) const
+{
+    return findChild<QWidget*>(QStringLiteral("c%1").arg(id));
+}
+
+void InOut::SetzeSprache()
+{
+    const bool deutsch = m_basis.Deutsch();
+    setWindowTitle(
+        Sprachtext(deutsch, "Eingabe aller Einnahmen, Ausgaben, Umbuchungen", "Input Income,Expenses,Transfers"));
+    m_ui->c1101->setText(Sprachtext(deutsch, "Kommentar", "Comment"));
+    m_ui->c1043->setText(Sprachtext(deutsch, "Betrag", "Amount"));
+    m_ui->c1102->setText(Sprachtext(deutsch, "Datum", "Date"));
+    m_ui->c1040->setText(Sprachtext(deutsch, "Übernehmen", "Assume"));
+    m_ui->c1106->setTitle(Sprachtext(deutsch, "Dauerauftrag", "Standing Order"));
+    m_ui->c1042->setDisplayFormat(deutsch ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("MM/dd/yyyy"));
+    m_ui->c1039->setAccessibleName(m_ui->c1101->text());
+    m_ui->c1038->setAccessibleName(m_ui->c1043->text());
+    m_ui->c1042->setAccessibleName(m_ui->c1102->text());
+    m_ui->c1040->setAccessibleName(m_ui->c1040->text());
+    m_ui->c1106->setAccessibleName(m_ui->c1106->title());
+    for (AuswahlAnsicht* ansicht : m_ansichten)
+        ansicht->setAccessibleName(ansicht->model()->headerData(0, Qt::Horizontal).toString());
+}
+
+void InOut::BaueListen()
+{
+    m_ansichten = {m_ui->c1019, m_ui->c1024, m_ui->c1025, m_ui->c1026, m_ui->c1027};
+    for (int i = 0; i < kAnzahlAuswahllisten; ++i) {
+        const auto liste = static_cast<Auswahlliste>(i);
+        m_modelle[i] = new AuswahlModell(m_basis, liste, this);
+        m_ansichten[i]->SetzeModell(m_modelle[i]);
+        connect(m_ansichten[i], &AuswahlAnsicht::Gewaehlt, this, [this, liste](int zeile) { Geklickt(liste, zeile); });
+        connect(m_ansichten[i], &AuswahlAnsicht::Rechtsklick, this,
+                [this, liste](int zeile, QPoint ort) { Rechtsklick(liste, zeile, ort); });
+        connect(m_ansichten[i], &AuswahlAnsicht::KopfGeklickt, this, [this, liste] { Sortiere(liste); });
+    }
+}
+
+// Fills the lists of the mask in their filling order; each chooses its first row.
+void InOut::Fuelle(int maske)
+{
+    for (int i = 0; i < kAnzahlAuswahllisten; ++i) {
+        const auto liste = static_cast<Auswahlliste>(i);
+        if (!(maske & MaskeVon(liste)))
+            continue;
+        m_modelle[i]->Fuelle(m_nKategorie);
+        SetzeZeile(liste, m_modelle[i]->rowCount() > 0 ? 0 : -1);
+    }
+}
+
+// Refills one list from the store and keeps its choice when that row is still there.
+void InOut::FrischeAuf(Auswahlliste liste)
+{
+    const std::string vorher = m_astrWert[liste];
+    m_modelle[liste]->Fuelle(m_nKategorie);
+    m_anSortierung[liste] = -1;
+    m_ansichten[liste]->ZeigeSortierung(-1);
+    const int zeile = ZeileMitText(m_modelle[liste]->Zeilen(), vorher);
+    SetzeZeile(liste, zeile >= 0 ? zeile : (m_modelle[liste]->rowCount() > 0 ? 0 : -1));
+}
+
+void InOut::FuelleUKategorien()
+{
+    m_modelle[kUKategorieListe]->Fuelle(m_nKategorie);
+    m_anSortierung[kUKategorieListe] = -1;
+    m_ansichten[kUKategorieListe]->ZeigeSortierung(-1);
+    SetzeZeile(kUKategorieListe, m_modelle[kUKategorieListe]->rowCount() > 0 ? 0 : -1);
+}
+
+// The one place a list's choice changes; flags and the remembered entry are the callers' business.
+void InOut::SetzeWert(Auswahlliste liste, int zeile, const std::string& text)
+{
+    m_modelle[liste]->SetzeGewaehlt(zeile);
+    m_ansichten[liste]->ZeigeGewaehlt();
+    m_astrWert[liste] = text;
+    switch (liste) {
+        case kZahlerListe:
+        case kEmpfaengerListe:
+            PruefeUebernehmen(false);
+            break;
+        case kKategorieListe: {
+            const int position = KategoriePosition(m_basis, text);
+            if (position >= 0)
+                m_nKategorie = position;
+            FuelleUKategorien();
+            break;
+        }
+        default:
+            break;
+    }
+    Zeige();
+}
+
+void InOut::SetzeZeile(Auswahlliste liste, int zeile)
+{
+    SetzeWert(liste, zeile, m_modelle[liste]->Text(zeile));
+}
+
+// An edited transaction may name what the list no longer shows; its value stays all the same.
+void InOut::WaehleText(Auswahlliste liste, const std::string& text)
+{
+    SetzeWert(liste, ZeileMitText(m_modelle[liste]->Zeilen(), text), text);
+}
+
+void InOut::Geklickt(Auswahlliste liste, int zeile)
+{
+    if (zeile < 0 || zeile >= m_modelle[liste]->rowCount())
+        return;
+    switch (liste) {
+        case kNutzniesserListe:
+            m_bHandNutzniesser = true;
+            break;
+        case kKategorieListe:
+            m_bHandKategorie = true;
+            break;
+        case kUKategorieListe:
+            m_bHandUKategorie = true;
+            break;
+        default:
+            break;
+    }
+    SetzeZeile(liste, zeile);
+    if (liste == kEmpfaengerListe && !m_bHandNutzniesser && !m_bHandKategorie && !m_bHandUKategorie)
+        WendeVorlageAn();
+}
+
+// The beneficiary, category and sub-category of the last booking to the chosen payee. A part whose row
+// is gone (deleted since) is left as it is rather than booked unseen.
+void InOut::WendeVorlageAn()
+{
+    const CInOut* vorlage = VorlageFuer(m_basis, m_astrWert[kEmpfaengerListe]);
+    if (!vorlage)
+        return;
+    const int nutzniesser = ZeileMitText(m_modelle[kNutzniesserListe]->Zeilen(), vorlage->m_strNutzniesser);
+    if (nutzniesser >= 0)
+        SetzeZeile(kNutzniesserListe, nutzniesser);
+    const int kategorie = ZeileMitText(m_modelle[kKategorieListe]->Zeilen(), vorlage->m_strKategorie);
+    if (kategorie < 0)
+        return;
+    SetzeZeile(kKategorieListe, kategorie);
+    const int uKategorie = ZeileMitText(m_modelle[kUKategorieListe]->Zeilen(), vorlage->m_strUKategorie);
+    if (uKategorie >= 0)
+        SetzeZeile(kUKategorieListe, uKategorie);
+}
+
+void InOut::Rechtsklick(Auswahlliste liste, int zeile, QPoint ort)
+{
+    const bool aufZeile = zeile >= 0 && zeile < m_modelle[liste]->rowCount();
+    switch (liste) {
+        case kZahlerListe:
+        case kEmpfaengerListe:
+            if (aufZeile)
+                SetzeZeile(liste, zeile);
+            switch (FremdKonten::Frage(m_basis, ort, this)) {
+                case FremdKonten::kFamilienKonten:
+                    m_hub.Benachrichtige(kOeffneFamilienKonten, 0);
+                    break;
+                case FremdKonten::kFremdKonten:
+                    m_hub.Benachrichtige(kOeffneFremdKonten, 0);
+                    break;
+                default:
+                    break;
+            }
+            break;
+        case kKategorieListe:
+            if (aufZeile)
+                SetzeZeile(liste, zeile);
+            m_hub.Benachrichtige(kOeffneKategorien, m_nKategorie);
+            break;
+        case kUKategorieListe:
+            m_hub.Benachrichtige(kOeffneKategorien, m_nKategorie);
+            break;
+        default:
+            break;
+    }
+}
+
+// A header click sorts ascending, then descending, then restores the filling order; the first row
+// becomes the choice.
+void InOut::Sortiere(Auswahlliste liste)
+{
+    int& zustand = m_anSortierung[liste];
+    zustand += 1;
+    if (zustand >= 2) {
+        zustand = -1;
+        m_modelle[liste]->Fuelle(m_nKategorie);
+    } else {
+        m_modelle[liste]->Sortiere(zustand == 1);
+    }
+    m_ansichten[liste]->ZeigeSortierung(zustand);
+    SetzeZeile(liste, m_modelle[liste]->rowCount() > 0 ? 0 : -1);
+}
+
+void InOut::PruefeUebernehmen(bool nachBetrag)
+{
+    const QString betrag = m_ui->c1038->text();
+    if (betrag.isEmpty() || betrag == QLatin1String("0")) {
+        m_ui->c1040->setEnabled(false);
+        return;
+    }
+    if (m_astrWert[kZahlerListe] == m_astrWert[kEmpfaengerListe]) {
+        if (!nachBetrag)
+            m_ui->c1040->setEnabled(false);
+        return;
+    }
+    m_ui->c1040->setEnabled(true);
+}
+
+int InOut::DatumsWert() const
+{
+    const QDate datum = m_ui->c1042->date();
+    return datum.year() * 10000 + datum.month() * 100 + datum.day();
+}
+
+void InOut::Uebernehmen()
+{
+    m_bHandNutzniesser = m_bHandKategorie = m_bHandUKategorie = false;
+    m_ui->c1040->setEnabled(false);
+    m_strMeldung.clear();
+    // The button is enabled only with an amount typed, so there is always one to read.
+    const QString betrag = m_ui->c1038->text();
+    const int bearbeitet = m_nBearbeitet;
+    if (bearbeitet >= 0 && !Bearbeitbar(m_basis, bearbeitet)) {
+        // Deleted in the overview while it was open here: booking it again would count it twice.
+        m_nBearbeitet = -1;
+        m_strMeldung = Sprachtext(m_basis.Deutsch(), "Der Eintrag wurde inzwischen gelöscht",
+                                  "The entry has been deleted meanwhile");
+        PruefeUebernehmen(true);
+        Zeige();
+        return;
+    }
+
+    Buchungseingabe eingabe;
+    eingabe.strZahler = m_astrWert[kZahlerListe];
+    eingabe.strEmpfaenger = m_astrWert[kEmpfaengerListe];
+    eingabe.strNutzniesser = m_astrWert[kNutzniesserListe];
+    eingabe.strKategorie = m_astrWert[kKategorieListe];
+    eingabe.strUKategorie = m_astrWert[kUKategorieListe];
+    eingabe.strKommentar = AlsCp1252(m_ui->c1039->text());
+    eingabe.dBetrag = LiesBetrag(AlsCp1252(betrag));
+    eingabe.nDatum = DatumsWert();
+    m_ui->c1038->setText(QStringLiteral("0"));
+    m_ui->c1039->clear();
+    if (bearbeitet >= 0)
+        BucheGeaendert(m_basis, eingabe, bearbeitet);
+    else
+        BucheNeu(m_basis, eingabe);
+    // The store has re-sorted its categories by usage; the index follows the chosen one.
+    const int position = KategoriePosition(m_basis, m_astrWert[kKategorieListe]);
+    if (position >= 0)
+        m_nKategorie = position;
+    Zeige();
+    m_hub.Benachrichtige(kDatenGeaendert, 0);
+    if (bearbeitet >= 0) {
+        m_nBearbeitet = -1;
+        close();
+    }
+}
+
+void InOut::LadeEintrag(int nummer, int was)
+{
+    if (was != kTransaktion || !Bearbeitbar(m_basis, nummer))
+        return;
+    const CInOut& t = *m_basis.m_arrInOut[static_cast<size_t>(m_basis.PositionVonIndex(nummer))];
+    m_bHandNutzniesser = m_bHandKategorie = m_bHandUKategorie = false;
+    m_nBearbeitet = nummer;
+    m_basis.m_InOutNeu = t;
+    m_strMeldung.clear();
+    WaehleText(kZahlerListe, t.m_strAuftraggeber);
+    WaehleText(kEmpfaengerListe, t.m_strEmpfaenger);
+    WaehleText(kNutzniesserListe, t.m_strNutzniesser);
+    WaehleText(kKategorieListe, t.m_strKategorie);
+    WaehleText(kUKategorieListe, t.m_strUKategorie);
+    m_ui->c1039->setText(AlsQString(t.m_strKommentar));
+    m_ui->c1038->setText(QString::asprintf("%5.2f", t.m_dBetrag));
+    m_ui->c1042->setDate(QDate(t.m_nDatum / 10000, t.m_nDatum / 100 % 100, t.m_nDatum % 100));
+    m_ui->c1040->setEnabled(true);
+    Zeige();
+}
+
+void InOut::AktualisiereListen(int welche)
+{
+    if (welche == 1 || welche == 2) {
+        FrischeAuf(kZahlerListe);
+        FrischeAuf(kEmpfaengerListe);
+    } else if (welche == 4 || welche == 5) {
+        const std::string uKategorie = m_astrWert[kUKategorieListe];
+        FrischeAuf(kKategorieListe);
+        const int zeile = ZeileMitText(m_modelle[kUKategorieListe]->Zeilen(), uKategorie);
+        if (zeile >= 0)
+            SetzeZeile(kUKategorieListe, zeile);
+    }
+}
+
+QString InOut::Kopfzeile() const
+{
+    if (m_nBearbeitet >= 0)
+        return Sprachtext(m_basis.Deutsch(), "Eintrag bearbeiten", "Edit entry");
+    const Kontoseite zahler = TeileZeile(m_basis, m_astrWert[kZahlerListe]);
+    const CKonto* konto = KontoVon(m_basis, zahler);
+    if (!konto)
+        return {};
+    return QStringLiteral("%1, %2 = %3")
+        .arg(AlsQString(zahler.strPerson), AlsQString(zahler.strKonto), QString::asprintf("%5.2f", konto->m_dStand));
+}
+
+// Repaints the painted lines and tells screen readers what they say.
+void InOut::Zeige()
+{
+    QStringList gemalt;
+    for (const QString& text : {Kopfzeile(), m_strMeldung}) {
+        if (!text.isEmpty())
+            gemalt << text;
+    }
+    setAccessibleDescription(gemalt.join(QStringLiteral(" - ")));
+    update();
+}
+
+void InOut::paintEvent(QPaintEvent* ereignis)
+{
+    QDialog::paintEvent(ereignis);
+    QPainter maler(this);
+    const QString kopf = Kopfzeile();
+    QColor farbe = kBearbeitenFarbe;
+    if (m_nBearbeitet < 0) {
+        const CKonto* konto = KontoVon(m_basis, TeileZeile(m_basis, m_astrWert[kZahlerListe]));
+        farbe = konto && konto->m_dStand > 0 ? kGuthabenFarbe : kSchuldFarbe;
+    }
+    MaleText(maler, kKopfOrt, kopf, kKopfSchrift, farbe);
+    if (m_strMeldung.isEmpty())
+        return;
+    // A long header pushes the message to its right instead of under it.
+    const int kopfEnde = kKopfOrt.x() + QFontMetrics(SchriftFuer(kKopfSchrift)).horizontalAdvance(kopf);
+    MaleText(maler, QPoint(std::max(kMeldungX, kopfEnde + 24), kKopfOrt.y()), m_strMeldung, kMeldungsSchrift,
+             kMeldungsFarbe);
+}
+
+void InOut::reject()
+{
+    close();
+}
+
+void InOut::closeEvent(QCloseEvent* ereignis)
+{
+    if (!m_bGemeldet) {
+        m_bGemeldet = true;
+        m_nBearbeitet = -1;
+        m_hub.Benachrichtige(kAktualisiereDauerAuftraege, 0);
+        m_hub.Benachrichtige(kDatenGeaendert, 0);
+    }
+    ereignis->accept();
+}
+
+} // namespace velmora
