@@ -101,8 +101,7 @@ CImageTextButton* CVelmoraDlg::NeuerBildknopf(int id, const char* beschriftungDe
     knopf->setObjectName(QStringLiteral("c%1").arg(id));
     const bool deutsch = m_basis->Deutsch();
     const int oben = deutsch ? bildDe : bildEn;
-    // A main button whose window is not available shows the picture of its inactive look-alike.
-    knopf->SetzeBilder(Bild(oben), Bild(inaktiv ? oben : oben + 1), Bild(inaktiv ? oben : oben + 2));
+    knopf->SetzeBilder(Bild(oben), Bild(inaktiv ? oben : oben + 1));
     knopf->setAccessibleName(Sprachtext(deutsch, beschriftungDe, beschriftungEn));
     if (inaktiv)
         knopf->setEnabled(false);
@@ -137,6 +136,9 @@ void CVelmoraDlg::BaueSteuerelemente()
     for (const Hauptknopf& k : knoepfe) {
         CImageTextButton* aktiv = NeuerBildknopf(k.id, k.de, k.en, k.bildDe, k.bildEn, false);
         CImageTextButton* inaktiv = NeuerBildknopf(k.inaktivId, k.de, k.en, k.bildDe + 2, k.bildEn + 2, true);
+        // A main button whose window is not available looks like its inactive look-alike.
+        const int oben = m_basis->Deutsch() ? k.bildDe : k.bildEn;
+        aktiv->SetzeBilder(Bild(oben), Bild(oben + 1), Bild(oben + 2));
         aktiv->move(16, y);
         inaktiv->move(16, y);
         connect(aktiv, &QAbstractButton::clicked, this, umschalter.at(k.id));

@@ -1,17 +1,20 @@
-// Renders every window of the program, in German and in English, to PNG files, without a display.
+// Renders every window of the program, in German and in English, to PNG files, without a display:
+// make screenshots writes them to build/screenshots.
 
-#include "Bilder.h"
 #include "CVelmoraDlg.h"
+#include "EintragBearbeiten.h"
+#include "Eintrag_Bearbeiten.h"
+#include "FremdKonten.h"
+#include "Generator.h"
+#include "InOut.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <clocale>
 #include <QDir>
-#include <QLineEdit>
-#include <QTest>
 
+#include <clocale>
 #include <filesystem>
 #include <iostream>
-#include <random>
 
 namespace {
 
@@ -19,6 +22,36 @@ using namespace velmora;
 
 constexpr int kHeute = 20261208;
 
+class Fotograf final
+{
+public:
+    explicit Fotograf(QString ziel)
+        : m_ziel(std::move(ziel))
+    {
+        QDir().mkpath(m_ziel);
+    }
+
+    void Speichere(QWidget& fenster, const QString& name)
+    {
+        fenster.show();
+        QApplication::processEvents();
+        const QString datei = m_ziel + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (fenster.grab().save(datei)) {
+            std::cout << datei.toStdString() << "\n";
+        } else {
+            std::cerr << "cannot write " << datei.toStdString() << "\n";
+            m_fehler = true;
+        }
+    }
+
+    bool Fehler() const { return m_fehler; }
+
+private:
+    QString m_ziel;
+    bool m_fehler = false;
+};
+
+// A data folder of its own for each picture set; an earlier run's folder is replaced.
 std::string NeuerOrdner(const std::string& name)
 {
     const auto pfad = std::filesystem::temp_directory_path() / ("velmora-shots-" + name);
@@ -27,46 +60,47 @@ std::string NeuerOrdner(const std::string& name)
     return pfad.string();
 }
 
-void Beispielhaushalt(const std::string& ordner, int sprache, const std::string& passwort)
+std::string Haushalt(const std::string& name, bool englisch)
 {
-    CBasis basis;
-    basis.m_strPfad = ordner;
-    basis.m_nSprache = sprache;
-    basis.m_nHeute = kHeute - 3;
-    basis.m_nJetzt = 1815;
-    basis.m_strPasswort = passwort;
-    auto familie = std::make_unique<CFAMILY>();
-    familie->m_strName = sprache == kDeutsch ? "M\xFCller" : "Miller";
-    const char* namen[] = {"Anna", "Bernd", "Clara", "David"};
-    const char* bar = sprache == kDeutsch ? "Bar" : "Cash";
-    double stand = 1234.56;
-    for (const char* name : namen) {
-        auto person = std::make_unique<CPerson>();
-        person->m_strName = name;
-        for (const char* konto : {bar, sprache == kDeutsch ? "Giro-Konto" : "Giro account"}) {
-            auto k = std::make_unique<CKonto>();
-            k->m_strName = konto;
-            k->m_dStand = stand;
-            stand = -stand / 3 + 87.5;
-            person->m_arrKonten.push_back(std::move(k));
-        }
-        familie->m_arrPersonen.push_back(std::move(person));
-    }
-    basis.m_arrFamilien.push_back(std::move(familie));
-    basis.m_nFamilie = 0;
-    basis.SpeichereMonate();
-    basis.SpeichereEinstellungen();
+    const std::string ordner = NeuerOrdner(name);
+    Haushaltsparameter parameter;
+    parameter.nJahre = 2;
+    parameter.nHeute = kHeute - 3;
+    parameter.bEnglisch = englisch;
+    std::string fehler;
+    if (ErzeugeHaushalt(ordner, parameter, fehler) != 0)
+        std::cerr << fehler << "\n";
+    return ordner;
 }
 
-void Speichere(QWidget& fenster, const QString& ziel, const QString& name)
+void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
 {
-    fenster.show();
-    QApplication::processEvents();
-    const QString datei = ziel + QLatin1Char('/') + name + QStringLiteral(".png");
-    if (!fenster.grab().save(datei))
-        std::cerr << "cannot write " << datei.toStdString() << "\n";
-    else
-        std::cout << datei.toStdString() << "\n";
+    const Startumgebung umgebung{FesteUhr(kHeute, 1230), [sprache] { return sprache; }};
+    CVelmoraDlg willkommen(NeuerOrdner("leer-" + kuerzel.toStdString()), umgebung);
+    foto.Speichere(willkommen, QStringLiteral("main-welcome-") + kuerzel);
+
+    CVelmoraDlg normal(Haushalt("familie-" + kuerzel.toStdString(), sprache != kDeutsch), umgebung);
+    foto.Speichere(normal, QStringLiteral("main-") + kuerzel);
+
+    normal.findChild<QAbstractButton*>(QStringLiteral("c1001"))->click();
+    if (InOut* eingabe = normal.findChild<InOut*>())
+        foto.Speichere(*eingabe, QStringLiteral("entry-") + kuerzel);
+
+    CBasis& basis = normal.Basis();
+    EintragBearbeiten popup(basis, false, QPoint(100, 100));
+    foto.Speichere(popup, QStringLiteral("entry-popup-") + kuerzel);
+    EintragBearbeiten popupGeloescht(basis, true, QPoint(100, 100));
+    foto.Speichere(popupGeloescht, QStringLiteral("entry-popup-deleted-") + kuerzel);
+    Eintrag_Bearbeiten umbenennen(normal, basis, Eintrag_Bearbeiten::kUmbenennen, "Supermarkt", "Supermarkt Nord", 12);
+    foto.Speichere(umbenennen, QStringLiteral("confirm-rename-") + kuerzel);
+    Eintrag_Bearbeiten loeschen(normal, basis, Eintrag_Bearbeiten::kLoeschen, "Anna, Bar", "", 10);
+    foto.Speichere(loeschen, QStringLiteral("confirm-delete-") + kuerzel);
+    FremdKonten waehler(basis, QPoint(100, 100));
+    foto.Speichere(waehler, QStringLiteral("chooser-") + kuerzel);
+
+    normal.Basis().m_strPasswort = "geheim";
+    normal.Sperre();
+    foto.Speichere(normal, QStringLiteral("main-locked-") + kuerzel);
 }
 
 } // namespace
@@ -76,31 +110,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication anwendung(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
-    QDir().mkpath(ziel);
-
-    Bild(kProgrammBild)
-        .scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-        .save(ziel + QStringLiteral("/velmora.png"));
-    for (int sprache : {kDeutsch, kEnglisch}) {
-        const QString kuerzel = sprache == kDeutsch ? QStringLiteral("de") : QStringLiteral("en");
-        const Startumgebung umgebung{FesteUhr(kHeute, 1230), [sprache] { return sprache; }};
-
-        const std::string leer = NeuerOrdner("leer-" + kuerzel.toStdString());
-        CVelmoraDlg willkommen(leer, umgebung);
-        Speichere(willkommen, ziel, QStringLiteral("main-welcome-") + kuerzel);
-
-        const std::string familie = NeuerOrdner("familie-" + kuerzel.toStdString());
-        Beispielhaushalt(familie, sprache, "");
-        CVelmoraDlg normal(familie, umgebung);
-        Speichere(normal, ziel, QStringLiteral("main-") + kuerzel);
-
-        const std::string gesperrt = NeuerOrdner("gesperrt-" + kuerzel.toStdString());
-        Beispielhaushalt(gesperrt, sprache, "geheim");
-        CVelmoraDlg sperre(gesperrt, umgebung);
-        Speichere(sperre, ziel, QStringLiteral("main-locked-") + kuerzel);
-        QTest::keyClicks(sperre.findChild<QLineEdit*>(QStringLiteral("c1072")), QStringLiteral("geheim"));
-        Speichere(sperre, ziel, QStringLiteral("main-password-") + kuerzel);
-    }
-    return 0;
+    Fotograf foto(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    Hauptfenster(foto, kDeutsch, QStringLiteral("de"));
+    Hauptfenster(foto, kEnglisch, QStringLiteral("en"));
+    return foto.Fehler() ? 1 : 0;
 }
