@@ -4,17 +4,22 @@
 #include "CAboutDlg.h"
 #include "CImageTextButton.h"
 #include "CPPToolTip.h"
+#include "EditKategorie.h"
+#include "Eintrag_Bearbeiten.h"
+#include "Empfaenger.h"
 #include "Hauptballons.h"
 #include "Hilfe.h"
 #include "InOut.h"
 #include "KontostandModell.h"
 #include "MaleText.h"
 #include "Meldung.h"
+#include "PersonenKonten.h"
 #include "QtText.h"
 #include "Sprachwahl.h"
 #include "Start.h"
 #include "Text.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -69,8 +74,15 @@ CVelmoraDlg::CVelmoraDlg(const std::string& datenOrdner, Startumgebung umgebung,
 
 CVelmoraDlg::~CVelmoraDlg()
 {
-    // Working windows talk to the store; they go before it does.
-    SchliesseArbeitsfenster();
+    // Working windows talk to the store and to this window; they go while both still exist.
+    m_bBeendet = true;
+    m_eingabe.Beende();
+    m_auswertung.Beende();
+    m_einstellungen.Beende();
+    m_uebersicht.Beende();
+    m_fremdKonten.Beende();
+    m_kategorien.Beende();
+    m_dauerAuftraege.Beende();
 }
 
 void CVelmoraDlg::FrageSprache(const Startumgebung& umgebung)
@@ -126,7 +138,7 @@ void CVelmoraDlg::BaueSteuerelemente()
         {kAuswertung, kAuswertungInaktiv, "Auswertung", "Analyses", 167, 284},
         {kDauerAuftraege, kDauerAuftraegeInaktiv, "Daueraufträge", "Standing Orders", 170, 287},
     };
-    m_eingabe.SetzeFabrik([this] { return new InOut(*m_basis, *this, this); });
+    RichteFensterEin();
     const std::map<int, std::function<void()>> umschalter = {
         {kEingabe, [this] { m_eingabe.Umschalten(); }},
         {kUebersicht, [this] { m_uebersicht.Umschalten(); }},
@@ -240,6 +252,58 @@ void CVelmoraDlg::BaueSteuerelemente()
     RichteBallonsEin(*m_ballons);
 }
 
+void CVelmoraDlg::RichteFensterEin()
+{
+    m_eingabe.SetzeFabrik([this] { return new InOut(*m_basis, *this, this); });
+    m_einstellungen.SetzeFabrik([this] { return NeueEinstellungen(static_cast<int>(PersonenKonten::Form::kVoll)); });
+    m_fremdKonten.SetzeFabrik([this] {
+        auto* editor = new Empfaenger(*m_basis, *this, this);
+        editor->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& neu, int art) {
+            return FrageNachEintrag(modus, name, neu, art);
+        });
+        SperreEingabeWaehrend(editor);
+        return editor;
+    });
+}
+
+PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
+{
+    auto* einstellungen = new PersonenKonten(*m_basis, *this, this, static_cast<PersonenKonten::Form>(form));
+    einstellungen->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& neu, int art) {
+        return FrageNachEintrag(modus, name, neu, art);
+    });
+    connect(einstellungen, &PersonenKonten::BallonsUmgeschaltet, this, &CVelmoraDlg::ErstelleBallons);
+    // Closing the settings may have changed the family; the main window shows it afresh.
+    connect(einstellungen, &QObject::destroyed, this, [this] {
+        if (m_bBeendet)
+            return;
+        WendeSichtbarkeitAn(false);
+        FuelleKontostaende();
+        update();
+    });
+    return einstellungen;
+}
+
+void CVelmoraDlg::SperreEingabeWaehrend(QWidget* editor)
+{
+    if (InOut* eingabe = m_eingabe.Offen())
+        eingabe->setEnabled(false);
+    connect(editor, &QObject::destroyed, this, [this] {
+        if (m_bBeendet)
+            return;
+        if (InOut* eingabe = m_eingabe.Offen()) {
+            eingabe->setEnabled(true);
+            eingabe->raise();
+            eingabe->activateWindow();
+        }
+    });
+}
+
+int CVelmoraDlg::FrageNachEintrag(int modus, const std::string& name, const std::string& neu, int filterArt)
+{
+    return Eintrag_Bearbeiten::Frage(*this, *m_basis, modus, name, neu, filterArt, QApplication::activeWindow());
+}
+
 void CVelmoraDlg::SetzeSprache()
 {
     const bool deutsch = m_basis->Deutsch();
@@ -350,9 +414,30 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
     SetzeStatusText();
     switch (code) {
         case kDatenGeaendert:
+            if (PersonenKonten* einstellungen = m_einstellungen.Offen())
+                einstellungen->Aktualisiere();
+            if (Empfaenger* fremdKonten = m_fremdKonten.Offen())
+                fremdKonten->Aktualisiere();
             WendeSichtbarkeitAn(false);
             FuelleKontostaende();
             update();
+            break;
+        case kOeffneFremdKonten:
+            m_fremdKonten.Oeffne();
+            break;
+        case kOeffneKategorien:
+            m_kategorien.Oeffne([this, arg] {
+                auto* editor = new EditKategorie(*m_basis, *this, this, arg);
+                editor->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& neu, int art) {
+                    return FrageNachEintrag(modus, name, neu, art);
+                });
+                SperreEingabeWaehrend(editor);
+                return editor;
+            });
+            break;
+        case kOeffneFamilienKonten:
+            m_einstellungen.Oeffne(
+                [this] { return NeueEinstellungen(static_cast<int>(PersonenKonten::Form::kFamilienKonten)); });
             break;
         case kBearbeiteTransaktion:
             if (InOut* eingabe = m_eingabe.Oeffne())
@@ -384,9 +469,12 @@ void CVelmoraDlg::ZeigeUebersicht(int art, int, int, const std::string&, const s
 void CVelmoraDlg::SchliesseArbeitsfenster()
 {
     m_eingabe.Schliesse();
-    for (Fensterplatz<QDialog>* platz :
-         {&m_auswertung, &m_einstellungen, &m_uebersicht, &m_fremdKonten, &m_kategorien, &m_dauerAuftraege})
-        platz->Schliesse();
+    m_auswertung.Schliesse();
+    m_einstellungen.Schliesse();
+    m_uebersicht.Schliesse();
+    m_fremdKonten.Schliesse();
+    m_kategorien.Schliesse();
+    m_dauerAuftraege.Schliesse();
 }
 
 void CVelmoraDlg::Sperre()

@@ -25,8 +25,11 @@ namespace velmora {
 
 class CImageTextButton;
 class CPPToolTip;
+class EditKategorie;
+class Empfaenger;
 class InOut;
 class KontostandModell;
+class PersonenKonten;
 
 // What the start-up asks of the world; tests replace the parts that would wait for a person.
 struct Startumgebung
@@ -106,6 +109,11 @@ private:
     void PruefePasswort(const QString& text);
     void Entsperre();
     void SchliesseArbeitsfenster();
+    void RichteFensterEin();
+    PersonenKonten* NeueEinstellungen(int form);
+    // The entry window waits while an editor it asked for is open.
+    void SperreEingabeWaehrend(QWidget* editor);
+    int FrageNachEintrag(int modus, const std::string& name, const std::string& neu, int filterArt);
     bool Speichere();
     void Ende();
     void EndeOhneSpeichern();
@@ -131,9 +139,9 @@ private:
     CPPToolTip* m_ballons = nullptr;
 
     Fensterplatz<InOut> m_eingabe;
-    Fensterplatz<QDialog> m_einstellungen;
-    Fensterplatz<QDialog> m_fremdKonten;
-    Fensterplatz<QDialog> m_kategorien;
+    Fensterplatz<PersonenKonten> m_einstellungen;
+    Fensterplatz<Empfaenger> m_fremdKonten;
+    Fensterplatz<EditKategorie> m_kategorien;
     Fensterplatz<QDialog> m_uebersicht;
     Fensterplatz<QDialog> m_dauerAuftraege;
     Fensterplatz<QDialog> m_auswertung;

@@ -20,10 +20,13 @@ public:
     Fenster* Offen() const { return m_fenster.data(); }
 
     // Creates the window when it is closed, then brings it to the front.
-    Fenster* Oeffne()
+    Fenster* Oeffne() { return Oeffne(m_fabrik); }
+
+    // The same, creating a closed window in another form than the usual one.
+    Fenster* Oeffne(const Fabrik& fabrik)
     {
-        if (!m_fenster && m_fabrik) {
-            m_fenster = m_fabrik();
+        if (!m_fenster && fabrik) {
+            m_fenster = fabrik();
             if (m_fenster) {
                 m_fenster->setAttribute(Qt::WA_DeleteOnClose);
                 m_fenster->show();
@@ -41,6 +44,13 @@ public:
     {
         if (m_fenster)
             m_fenster->close();
+    }
+
+    // Closes the window and deletes it at once, for when its owner goes.
+    void Beende()
+    {
+        Schliesse();
+        delete m_fenster.data();
     }
 
     void Umschalten()
