@@ -1,3 +1,4 @@
+#include "Bedienung.h"
 #include "CPPToolTip.h"
 #include "CVelmoraDlg.h"
 #include "Haushalt.h"
@@ -36,35 +37,14 @@ void FamilieMeier(CBasis& basis)
     familie.m_arrPersonen[2]->m_nStatus = -2;
 }
 
-bool Sichtbar(QWidget& fenster, const char* id)
-{
-    QWidget* w = fenster.findChild<QWidget*>(QString::fromLatin1(id));
-    return w && w->isVisibleTo(&fenster);
-}
-
-// Answers every message box in place of a person and remembers what it said.
-class MeldungsMitschrift final
-{
-public:
-    MeldungsMitschrift()
-    {
-        SetzeMeldungsAntwort([this](const QString& text) {
-            texte << text;
-            return QMessageBox::Ok;
-        });
-    }
-    ~MeldungsMitschrift() { SetzeMeldungsAntwort({}); }
-    QStringList texte;
-};
-
 TEST(Hauptfenster, OhneEinstellungenZeigtEsDenWillkommenszustand)
 {
     Haushalt haushalt;
     CVelmoraDlg fenster(haushalt.Ordner(), Umgebung(kEnglisch));
     EXPECT_EQ(kEnglisch, fenster.Basis().m_nSprache);
-    for (const char* id : {"c1006", "c1007", "c1008", "c1043", "c1002", "c1114", "c1101"})
+    for (int id : {1006, 1007, 1008, 1043, 1002, 1114, 1101})
         EXPECT_TRUE(Sichtbar(fenster, id)) << id;
-    for (const char* id : {"c1001", "c1003", "c1004", "c1041", "c1019", "c1025", "c1072", "c1095", "c1100"})
+    for (int id : {1001, 1003, 1004, 1041, 1019, 1025, 1072, 1095, 1100})
         EXPECT_FALSE(Sichtbar(fenster, id)) << id;
 }
 
@@ -73,9 +53,9 @@ TEST(Hauptfenster, MitFamilieZeigtEsDieKontostaende)
     Haushalt haushalt;
     haushalt.Schreibe(FamilieMeier);
     CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
-    for (const char* id : {"c1001", "c1003", "c1004", "c1041", "c1002", "c1019", "c1100"})
+    for (int id : {1001, 1003, 1004, 1041, 1002, 1019, 1100})
         EXPECT_TRUE(Sichtbar(fenster, id)) << id;
-    for (const char* id : {"c1006", "c1007", "c1008", "c1043", "c1095", "c1114", "c1025", "c1072", "c1101"})
+    for (int id : {1006, 1007, 1008, 1043, 1095, 1114, 1025, 1072, 1101})
         EXPECT_FALSE(Sichtbar(fenster, id)) << id;
 
     auto* liste = fenster.findChild<QTableView*>(QStringLiteral("c1019"));
@@ -116,16 +96,16 @@ TEST(Hauptfenster, BenachrichtigungFuelltDieListeUndWechseltDenZustand)
     basis.m_arrFamilien.push_back(std::make_unique<CFAMILY>());
     basis.m_arrFamilien.front()->m_strName = "Meier";
     fenster.Benachrichtige(kDatenGeaendert, 0);
-    EXPECT_TRUE(Sichtbar(fenster, "c1006")) << "a family without members keeps the welcome state";
+    EXPECT_TRUE(Sichtbar(fenster, 1006)) << "a family without members keeps the welcome state";
 
     NeuesMitglied(*basis.m_arrFamilien.front(), "Anna", {{"Bar", 3.0}});
     fenster.Benachrichtige(kDatenGeaendert, 0);
-    EXPECT_TRUE(Sichtbar(fenster, "c1001"));
+    EXPECT_TRUE(Sichtbar(fenster, 1001));
     EXPECT_EQ(1, fenster.findChild<QTableView*>(QStringLiteral("c1019"))->model()->rowCount());
 
     basis.m_arrFamilien.front()->m_strName.clear();
     fenster.Benachrichtige(kDatenGeaendert, 0);
-    EXPECT_TRUE(Sichtbar(fenster, "c1006")) << "an empty family name falls back to the welcome state";
+    EXPECT_TRUE(Sichtbar(fenster, 1006)) << "an empty family name falls back to the welcome state";
 }
 
 TEST(Passwortsperre, StartetGesperrtUndOeffnetNurBeimGenauenText)
@@ -137,10 +117,10 @@ TEST(Passwortsperre, StartetGesperrtUndOeffnetNurBeimGenauenText)
     });
     CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
     EXPECT_TRUE(fenster.Gesperrt());
-    EXPECT_TRUE(Sichtbar(fenster, "c1072"));
-    for (const char* id : {"c1001", "c1003", "c1004", "c1041", "c1002", "c1006", "c1019", "c1025"})
+    EXPECT_TRUE(Sichtbar(fenster, 1072));
+    for (int id : {1001, 1003, 1004, 1041, 1002, 1006, 1019, 1025})
         EXPECT_FALSE(Sichtbar(fenster, id)) << id;
-    for (const char* id : {"c1", "c2", "c1098", "c1099"})
+    for (int id : {1, 2, 1098, 1099})
         EXPECT_TRUE(Sichtbar(fenster, id)) << id;
 
     EXPECT_TRUE(fenster.accessibleDescription().contains(QStringLiteral("Bitte Passwort eingeben:")))
@@ -154,14 +134,14 @@ TEST(Passwortsperre, StartetGesperrtUndOeffnetNurBeimGenauenText)
     EXPECT_TRUE(fenster.Gesperrt());
     QTest::keyClick(feld, Qt::Key_M);
     EXPECT_FALSE(fenster.Gesperrt()) << "the last character unlocks, no Enter needed";
-    EXPECT_TRUE(Sichtbar(fenster, "c1025"));
-    EXPECT_TRUE(Sichtbar(fenster, "c1019"));
-    EXPECT_FALSE(Sichtbar(fenster, "c1072"));
+    EXPECT_TRUE(Sichtbar(fenster, 1025));
+    EXPECT_TRUE(Sichtbar(fenster, 1019));
+    EXPECT_FALSE(Sichtbar(fenster, 1072));
 
     QTest::mouseClick(fenster.findChild<QAbstractButton*>(QStringLiteral("c1025")), Qt::LeftButton);
     EXPECT_TRUE(fenster.Gesperrt());
     EXPECT_TRUE(feld->text().isEmpty());
-    EXPECT_FALSE(Sichtbar(fenster, "c1019"));
+    EXPECT_FALSE(Sichtbar(fenster, 1019));
 }
 
 TEST(Passwortsperre, OhnePasswortGibtEsKeineSperre)
@@ -170,7 +150,7 @@ TEST(Passwortsperre, OhnePasswortGibtEsKeineSperre)
     haushalt.Schreibe(FamilieMeier);
     CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
     EXPECT_FALSE(fenster.Gesperrt());
-    EXPECT_FALSE(Sichtbar(fenster, "c1025"));
+    EXPECT_FALSE(Sichtbar(fenster, 1025));
 }
 
 void BucheEtwas(CBasis& basis)
@@ -182,11 +162,6 @@ void BucheEtwas(CBasis& basis)
     t.m_nDatum = kHeute;
     basis.BucheTransaktion(t);
     basis.MonatGeaendert(kHeute / 100);
-}
-
-void RaeumeAuf()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(Hub, EinZweiterDruckSchliesstDasFenster)
@@ -326,11 +301,11 @@ TEST(Programmende, EinFehlschlagNenntDieDateiUndLaesstDasFensterOffen)
     fenster.show();
     BucheEtwas(fenster.Basis());
     QTest::mouseClick(fenster.findChild<QAbstractButton*>(QStringLiteral("c1")), Qt::LeftButton);
-    ASSERT_EQ(1, meldungen.texte.size());
+    ASSERT_EQ(1, static_cast<int>(meldungen.texte.size()));
     EXPECT_TRUE(meldungen.texte[0].contains(QStringLiteral("Meier_202612.vlm"))) << meldungen.texte[0].toStdString();
     EXPECT_TRUE(fenster.isVisible());
     EXPECT_FALSE(fenster.close());
-    EXPECT_EQ(2, meldungen.texte.size());
+    EXPECT_EQ(2, static_cast<int>(meldungen.texte.size()));
 }
 
 TEST(Programmstart, EineAbgeschnitteneDateiWirdEinmalGemeldet)
@@ -343,9 +318,9 @@ TEST(Programmstart, EineAbgeschnitteneDateiWirdEinmalGemeldet)
     CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
     QTest::qWait(1);
     QCoreApplication::processEvents();
-    ASSERT_EQ(1, meldungen.texte.size());
+    ASSERT_EQ(1, static_cast<int>(meldungen.texte.size()));
     EXPECT_TRUE(meldungen.texte[0].contains(QStringLiteral("VLMBasic_D.ini")));
-    EXPECT_TRUE(Sichtbar(fenster, "c1019")) << "the program goes on with what was read";
+    EXPECT_TRUE(Sichtbar(fenster, 1019)) << "the program goes on with what was read";
 }
 
 TEST(Ballons, AusgeschaltetGibtEsKeine)

@@ -4,6 +4,7 @@
 // stand-in that records the notifications, and typing and clicking by control id.
 
 #include "Basis.h"
+#include "Bedienung.h"
 #include "Hub.h"
 
 #include <QPointer>
@@ -57,23 +58,6 @@ public:
     std::function<void()> beiAenderung;
 };
 
-template<class T = QWidget>
-T* Element(QWidget& fenster, int id)
-{
-    return fenster.findChild<T*>(QStringLiteral("c%1").arg(id));
-}
-
-// Replaces a field's text the way a user does: select all, delete, type.
-void Tippe(QWidget& fenster, int id, const QString& text);
-void Klicke(QWidget& fenster, int id);
-void KlickeZeile(QTableView* liste, int zeile);
-bool Sichtbar(QWidget& fenster, int id);
-// The text of a line edit or of an editable combo box.
-QString TextIn(QWidget& fenster, int id);
-bool Aktiv(QWidget& fenster, int id);
-// The text colour of a list row.
-QColor Zeilenfarbe(QTableView* liste, int zeile);
-
 // A settings window open on a household: the confirmation answered as told, and a refresh on code 1 as
 // the main window gives it.
 template<class Fenster>
@@ -108,15 +92,6 @@ struct Offen
     CBasis& b() { return haushalt.Basis(); }
     QTableView* Liste(int id) { return Element<QTableView>(*fenster, id); }
     QString Text(int id) { return TextIn(*fenster, id); }
-};
-
-// Answers every message box and remembers its text, while it lives.
-class MeldungsMitschrift final
-{
-public:
-    MeldungsMitschrift();
-    ~MeldungsMitschrift();
-    std::vector<QString> texte;
 };
 
 } // namespace velmora::test

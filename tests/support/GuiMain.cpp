@@ -2,7 +2,8 @@
 #include <clocale>
 #include <gtest/gtest.h>
 
-// Window tests run without a display; the platform is chosen before the application starts.
+// Window tests run without a display; the platform is chosen before the application starts, and the
+// number format is the program's own, as its main sets it.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
