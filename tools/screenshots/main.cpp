@@ -1,12 +1,17 @@
 // Renders every window of the program, in German and in English, to PNG files, without a display:
 // make screenshots writes them to build/screenshots.
 
+#include "CAboutDlg.h"
+#include "CPPToolTip.h"
 #include "CVelmoraDlg.h"
+#include "EditKategorie.h"
 #include "EintragBearbeiten.h"
 #include "Eintrag_Bearbeiten.h"
+#include "Empfaenger.h"
 #include "FremdKonten.h"
 #include "Generator.h"
 #include "InOut.h"
+#include "PersonenKonten.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,14 +36,34 @@ public:
         QDir().mkpath(m_ziel);
     }
 
-    void Speichere(QWidget& fenster, const QString& name)
+    QPixmap Speichere(QWidget& fenster, const QString& name)
     {
         fenster.show();
         QApplication::processEvents();
+        const QPixmap bild = fenster.grab();
         const QString datei = m_ziel + QLatin1Char('/') + name + QStringLiteral(".png");
-        if (fenster.grab().save(datei)) {
+        if (bild.save(datei)) {
             std::cout << datei.toStdString() << "\n";
         } else {
+            std::cerr << "cannot write " << datei.toStdString() << "\n";
+            m_fehler = true;
+        }
+        return bild;
+    }
+
+    // A help-balloon picture: part of a window, filled into the picture's size and cut to it. The
+    // pictures show the German windows; number 0 asks for none.
+    void Ballonbild(const QPixmap& bild, const QRect& ausschnitt, int nummer, QSize groesse)
+    {
+        if (nummer == 0)
+            return;
+        QDir().mkpath(m_ziel + QStringLiteral("/pictures"));
+        const QPixmap teil = bild.copy(ausschnitt.isNull() ? bild.rect() : ausschnitt)
+                                 .scaled(groesse, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+        const QRect mitte(QPoint((teil.width() - groesse.width()) / 2, (teil.height() - groesse.height()) / 2),
+                          groesse);
+        const QString datei = m_ziel + QStringLiteral("/pictures/%1.png").arg(nummer);
+        if (!teil.copy(mitte).save(datei)) {
             std::cerr << "cannot write " << datei.toStdString() << "\n";
             m_fehler = true;
         }
@@ -80,11 +105,29 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
     foto.Speichere(willkommen, QStringLiteral("main-welcome-") + kuerzel);
 
     CVelmoraDlg normal(Haushalt("familie-" + kuerzel.toStdString(), sprache != kDeutsch), umgebung);
-    foto.Speichere(normal, QStringLiteral("main-") + kuerzel);
+    const QPixmap haupt = foto.Speichere(normal, QStringLiteral("main-") + kuerzel);
+    const bool deutsch = sprache == kDeutsch;
+    if (deutsch) {
+        const QWidget* ende = normal.findChild<QWidget*>(QStringLiteral("c1"));
+        const QWidget* ohne = normal.findChild<QWidget*>(QStringLiteral("c2"));
+        foto.Ballonbild(haupt, ende->geometry().united(ohne->geometry()).adjusted(-8, -8, 8, 8), 186, {436, 107});
+        const QWidget* info = normal.findChild<QWidget*>(QStringLiteral("c1098"));
+        const QWidget* hilfe = normal.findChild<QWidget*>(QStringLiteral("c1099"));
+        foto.Ballonbild(haupt, info->geometry().united(hilfe->geometry()).adjusted(-6, -6, 6, 6), 189, {372, 50});
+    }
+    QWidget* eingabeKnopf = normal.findChild<QWidget*>(QStringLiteral("c1001"));
+    normal.Ballons().ZeigeFuer(eingabeKnopf, eingabeKnopf->mapToGlobal(QPoint(40, 30)));
+    if (QWidget* ballon = normal.Ballons().Ballon())
+        foto.Speichere(*ballon, QStringLiteral("main-balloon-") + kuerzel);
+    normal.Ballons().Verstecke();
+    CAboutDlg info(normal.Basis());
+    foto.Ballonbild(foto.Speichere(info, QStringLiteral("about-") + kuerzel), {}, deutsch ? 188 : 193,
+                    deutsch ? QSize(436, 175) : QSize(436, 174));
 
     normal.findChild<QAbstractButton*>(QStringLiteral("c1001"))->click();
     if (InOut* eingabe = normal.findChild<InOut*>())
-        foto.Speichere(*eingabe, QStringLiteral("entry-") + kuerzel);
+        foto.Ballonbild(foto.Speichere(*eingabe, QStringLiteral("entry-") + kuerzel), {}, deutsch ? 181 : 0,
+                        {278, 110});
 
     CBasis& basis = normal.Basis();
     EintragBearbeiten popup(basis, false, QPoint(100, 100));
@@ -98,9 +141,29 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
     FremdKonten waehler(basis, QPoint(100, 100));
     foto.Speichere(waehler, QStringLiteral("chooser-") + kuerzel);
 
+    if (InOut* eingabe = normal.findChild<InOut*>())
+        eingabe->close();
+    normal.findChild<QAbstractButton*>(QStringLiteral("c1002"))->click();
+    if (auto* einstellungen = normal.findChild<PersonenKonten*>())
+        foto.Ballonbild(foto.Speichere(*einstellungen, QStringLiteral("settings-") + kuerzel), {}, deutsch ? 185 : 0,
+                        {276, 334});
+    normal.Benachrichtige(kOeffneFremdKonten, -1);
+    if (auto* fremdKonten = normal.findChild<Empfaenger*>())
+        foto.Speichere(*fremdKonten, QStringLiteral("external-accounts-") + kuerzel);
+    normal.Benachrichtige(kOeffneKategorien, 0);
+    if (auto* kategorien = normal.findChild<EditKategorie*>())
+        foto.Speichere(*kategorien, QStringLiteral("categories-") + kuerzel);
+    if (auto* einstellungen = normal.findChild<PersonenKonten*>())
+        einstellungen->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    normal.Benachrichtige(kOeffneFamilienKonten, 0);
+    if (auto* familienKonten = normal.findChild<PersonenKonten*>())
+        foto.Speichere(*familienKonten, QStringLiteral("family-accounts-") + kuerzel);
+
     normal.Basis().m_strPasswort = "geheim";
     normal.Sperre();
-    foto.Speichere(normal, QStringLiteral("main-locked-") + kuerzel);
+    foto.Ballonbild(foto.Speichere(normal, QStringLiteral("main-locked-") + kuerzel), {}, deutsch ? 187 : 0,
+                    {271, 221});
 }
 
 } // namespace
