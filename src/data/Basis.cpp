@@ -110,6 +110,32 @@ void CBasis::AddiereAufKonto(double betrag, const std::string& person, const std
     }
 }
 
+void CBasis::ZaehleNutzung(const CInOut& transaktion, Fremdseiten seiten)
+{
+    for (auto& ziel : m_arrZielKonten) {
+        if (seiten.bZahler && ziel->m_strName == transaktion.m_strAuftraggeber) {
+            ziel->m_nAnzahl += 1;
+            ziel->m_bBenutzt = 1;
+        }
+        if (seiten.bEmpfaenger && ziel->m_strName == transaktion.m_strEmpfaenger) {
+            ziel->m_nAnzahl += 1;
+            ziel->m_bBenutzt = 1;
+        }
+    }
+    for (auto& kategorie : m_arrKategorien) {
+        if (kategorie->m_strName != transaktion.m_strKategorie)
+            continue;
+        kategorie->m_nAnzahl += 1;
+        kategorie->m_bBenutzt = 1;
+        for (auto& u : kategorie->m_arrUKategorien) {
+            if (u->m_strName == transaktion.m_strUKategorie) {
+                u->m_nAnzahl += 1;
+                u->m_bBenutzt = 1;
+            }
+        }
+    }
+}
+
 namespace {
 
 // The usage order: an exchange sort, highest count first. Kept as it is because entries with equal

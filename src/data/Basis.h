@@ -20,6 +20,13 @@ constexpr int kEnglisch = 1000;
 // Default colours (0x00BBGGRR): income, expenses, transfers, then their darker variants.
 constexpr std::array<int, 6> kStandardFarben = {0x00A400, 0x0000FF, 0x000000, 0x003C00, 0x000055, 0x000000};
 
+// The sides of a booking whose names count a use of the external account of that name.
+struct Fremdseiten
+{
+    bool bZahler = true;
+    bool bEmpfaenger = true;
+};
+
 class CBasis final
 {
 public:
@@ -72,6 +79,9 @@ public:
     int IstEigenesKonto(const std::string& referenz, std::string& person, std::string& konto) const;
     int IstEigenesKonto(const std::string& referenz) const;
     void AddiereAufKonto(double betrag, const std::string& person, const std::string& konto);
+    // Counts one use of the category and sub-category a booking names and of the external accounts its
+    // payer and payee name, on the sides given; every record of a matching name counts.
+    void ZaehleNutzung(const CInOut& transaktion, Fremdseiten seiten = {});
     void SortiereKategorien();
     void SortiereZielKonten();
 

@@ -87,32 +87,6 @@ void MerkeVorlage(CBasis& basis, const CInOut& t)
     vorlage->m_strUKategorie = t.m_strUKategorie;
 }
 
-void ZaehleKategorie(CBasis& basis, const std::string& kategorie, const std::string& uKategorie)
-{
-    for (auto& k : basis.m_arrKategorien) {
-        if (k->m_strName != kategorie)
-            continue;
-        k->m_nAnzahl += 1;
-        k->m_bBenutzt = 1;
-        for (auto& u : k->m_arrUKategorien) {
-            if (u->m_strName == uKategorie) {
-                u->m_nAnzahl += 1;
-                u->m_bBenutzt = 1;
-            }
-        }
-    }
-}
-
-void ZaehleZielKonto(CBasis& basis, const std::string& name)
-{
-    for (auto& ziel : basis.m_arrZielKonten) {
-        if (ziel->m_strName == name) {
-            ziel->m_nAnzahl += 1;
-            ziel->m_bBenutzt = 1;
-        }
-    }
-}
-
 // Fills the record from the form and books it; the caller has found or appended the record.
 void Verbuche(CBasis& basis, CInOut& t, const Buchungseingabe& eingabe)
 {
@@ -129,7 +103,8 @@ void Verbuche(CBasis& basis, CInOut& t, const Buchungseingabe& eingabe)
     t.m_strKommentar = eingabe.strKommentar;
 
     MerkeVorlage(basis, t);
-    ZaehleKategorie(basis, t.m_strKategorie, t.m_strUKategorie);
+    // A side naming a family account is that account, even where an external account bears the same name.
+    basis.ZaehleNutzung(t, {.bZahler = !zahler.bFamilie, .bEmpfaenger = !empfaenger.bFamilie});
 
     const double betrag = t.m_dBetrag;
     if (zahler.bFamilie && empfaenger.bFamilie) {
@@ -143,10 +118,6 @@ void Verbuche(CBasis& basis, CInOut& t, const Buchungseingabe& eingabe)
         t.m_nArt = 0;
         basis.AddiereAufKonto(betrag, empfaenger.strPerson, empfaenger.strKonto);
     }
-    if (!zahler.bFamilie)
-        ZaehleZielKonto(basis, zahler.strPerson);
-    if (!empfaenger.bFamilie)
-        ZaehleZielKonto(basis, empfaenger.strPerson);
 
     basis.SortiereKategorien();
     basis.SortiereZielKonten();

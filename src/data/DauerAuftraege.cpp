@@ -109,28 +109,9 @@ void CBasis::VerbucheDauerAuftrag(const CDauerAuftrag& auftrag, int datum)
     t.m_nArt = auftrag.m_nArt;
     t.m_nStatus = 1;
 
-    for (auto& ziel : m_arrZielKonten) {
-        if (ziel->m_strName == auftrag.m_strAuftraggeber) {
-            ziel->m_nAnzahl += 1;
-            ziel->m_bBenutzt = 1;
-        }
-        if (ziel->m_strName == auftrag.m_strEmpfaenger) {
-            ziel->m_nAnzahl += 1;
-            ziel->m_bBenutzt = 1;
-        }
-    }
-    for (auto& kategorie : m_arrKategorien) {
-        if (kategorie->m_strName != auftrag.m_strKategorie)
-            continue;
-        kategorie->m_nAnzahl += 1;
-        kategorie->m_bBenutzt = 1;
-        for (auto& u : kategorie->m_arrUKategorien) {
-            if (u->m_strName == auftrag.m_strUKategorie) {
-                u->m_nAnzahl += 1;
-                u->m_bBenutzt = 1;
-            }
-        }
-    }
+    // A standing order counts an external account by name on either side, even where the name is also
+    // that of a family account.
+    ZaehleNutzung(t);
     std::string person, konto;
     if (IstEigenesKonto(auftrag.m_strAuftraggeber, person, konto))
         AddiereAufKonto(-auftrag.m_dBetrag, person, konto);

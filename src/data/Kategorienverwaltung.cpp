@@ -111,14 +111,9 @@ Ausgang LoescheEndgueltig(CBasis& basis, OwnedList<T>* liste, int index)
 
 } // namespace
 
-bool IstGeloescht(const CKategorie& kategorie)
+bool IstGeloescht(const CUKategorie& eintrag)
 {
-    return kategorie.m_nKat0C < 0;
-}
-
-bool IstGeloescht(const CUKategorie& ukategorie)
-{
-    return ukategorie.m_nKat0C < 0;
+    return eintrag.m_nKat0C < 0;
 }
 
 CKategorie* Kategorie(CBasis& basis, int kategorie)

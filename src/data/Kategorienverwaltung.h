@@ -14,9 +14,8 @@ class CBasis;
 struct CKategorie;
 struct CUKategorie;
 
-// A category or sub-category counts as deleted while its status is negative.
-bool IstGeloescht(const CKategorie& kategorie);
-bool IstGeloescht(const CUKategorie& ukategorie);
+// A category or sub-category (a category is a CUKategorie too) counts as deleted while its status is negative.
+bool IstGeloescht(const CUKategorie& eintrag);
 CKategorie* Kategorie(CBasis& basis, int kategorie);
 CUKategorie* UKategorie(CBasis& basis, int kategorie, int ukategorie);
 

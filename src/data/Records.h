@@ -118,20 +118,9 @@ struct CUKategorie
     int m_nKat48 = 0;
 };
 
-struct CKategorie
+// A category carries every field of a sub-category, and its sub-categories.
+struct CKategorie : CUKategorie
 {
-    std::string m_strName;
-    int m_nAnzahl = 0;
-    int m_nKat0C = 0;
-    int m_bBenutzt = 0;
-    int m_nKat14 = 0;
-    double m_dSumme1 = 0.0;
-    double m_dSumme2 = 0.0;
-    double m_dSumme3 = 0.0;
-    double m_dSumme4 = 0.0;
-    double m_dSumme5 = 0.0;
-    double m_dSumme6 = 0.0;
-    int m_nKat48 = 0;
     OwnedList<CUKategorie> m_arrUKategorien;
 };
 

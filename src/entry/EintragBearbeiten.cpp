@@ -13,25 +13,14 @@ EintragBearbeiten::EintragBearbeiten(const CBasis& basis, bool geloescht, QPoint
     m_ui->setupUi(this);
     const bool deutsch = basis.Deutsch();
     setAccessibleName(Sprachtext(deutsch, "Eintrag", "Entry"));
-    const struct
-    {
-        QPushButton* knopf;
-        const char* de;
-        const char* en;
-        int wahl;
-    } knoepfe[] = {
+    const Antwortknopf knoepfe[] = {
         {m_ui->c1021, "Eintrag bearbeiten", "Edit entry", kBearbeiten},
         {m_ui->c1022, "Eintrag löschen", "Delete entry", kLoeschen},
         {m_ui->c1025, "Wiederherstellen", "Restore entry", kWiederherstellen},
         {m_ui->c1023, "Entgültig löschen", "Delete definitely", kEndgueltigLoeschen},
         {m_ui->c2, "Abbruch", "CANCEL", kAbbruch},
     };
-    for (const auto& k : knoepfe) {
-        k.knopf->setText(Sprachtext(deutsch, k.de, k.en));
-        k.knopf->setAccessibleName(k.knopf->text());
-        const int wahl = k.wahl;
-        connect(k.knopf, &QPushButton::clicked, this, [this, wahl] { Waehle(wahl); });
-    }
+    RichteAntwortknoepfeEin(deutsch, knoepfe, this, [this](int wahl) { Waehle(wahl); });
     // Restore lies over edit, delete for good over delete; edit stays, disabled, under restore.
     m_ui->c1022->setVisible(!geloescht);
     m_ui->c1021->setEnabled(!geloescht);

@@ -13,23 +13,12 @@ FremdKonten::FremdKonten(const CBasis& basis, QPoint ort, QWidget* eltern)
     m_ui->setupUi(this);
     const bool deutsch = basis.Deutsch();
     setAccessibleName(Sprachtext(deutsch, "Konten bearbeiten", "Edit accounts"));
-    const struct
-    {
-        QPushButton* knopf;
-        const char* de;
-        const char* en;
-        int wahl;
-    } knoepfe[] = {
+    const Antwortknopf knoepfe[] = {
         {m_ui->c1023, "Familien-Konten bearbeiten", "Edit Famlily Accounts", kFamilienKonten},
         {m_ui->c1024, "Fremd-Konten bearbeiten", "Edit External Accounts", kFremdKonten},
         {m_ui->c2, "Abbruch", "CANCEL", kAbbruch},
     };
-    for (const auto& k : knoepfe) {
-        k.knopf->setText(Sprachtext(deutsch, k.de, k.en));
-        k.knopf->setAccessibleName(k.knopf->text());
-        const int wahl = k.wahl;
-        connect(k.knopf, &QPushButton::clicked, this, [this, wahl] { Waehle(wahl); });
-    }
+    RichteAntwortknoepfeEin(deutsch, knoepfe, this, [this](int wahl) { Waehle(wahl); });
     adjustSize();
     PlatziereBei(*this, ort);
 }

@@ -5,10 +5,13 @@
 
 #include <QPoint>
 #include <functional>
+#include <span>
 
 class QAbstractItemView;
 class QDialog;
 class QModelIndex;
+class QObject;
+class QPushButton;
 class QWidget;
 
 namespace velmora {
@@ -18,6 +21,20 @@ QPoint ZellenEcke(const QAbstractItemView& liste, const QModelIndex& zelle);
 
 // Moves a dialog so that its top-left corner lies 10 pixels right of and 15 pixels below the point.
 void PlatziereBei(QWidget& dialog, QPoint ort);
+
+// One answer button of a pop-up: its caption in German and English and the number it answers with.
+struct Antwortknopf
+{
+    QPushButton* knopf;
+    const char* de;
+    const char* en;
+    int wahl;
+};
+
+// Captions the buttons in the book's language, names them for screen readers, and hands a click on one
+// to `waehle` with its number.
+void RichteAntwortknoepfeEin(bool deutsch, std::span<const Antwortknopf> knoepfe, QObject* kontext,
+                             const std::function<void(int wahl)>& waehle);
 
 // The answer hook of one dialog class. While it is set, a dialog is built exactly as it would be shown
 // and handed to the hook instead of being shown; the hook's number is the answer.

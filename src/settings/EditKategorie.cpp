@@ -6,10 +6,7 @@
 #include "Hub.h"
 #include "Kategorienverwaltung.h"
 #include "Listenmodelle.h"
-#include "MaleText.h"
 #include "QtText.h"
-
-#include <QPainter>
 
 namespace velmora {
 
@@ -19,6 +16,7 @@ namespace {
 constexpr int kStreifenHoehe = 35;
 constexpr int kMeldungX = 85;
 constexpr int kMeldungImStreifen = 8;
+constexpr Schrift kMeldungsSchrift{20, 10, 800};
 
 } // namespace
 
@@ -28,6 +26,7 @@ EditKategorie::EditKategorie(CBasis& basis, Hub& hub, QWidget* eltern, int vorau
     , m_basis(basis)
     , m_hub(hub)
     , m_steuer(BaueAuf(*m_ui, *this))
+    , m_meldung(*this, kMeldungX, kStreifenHoehe - kMeldungImStreifen, kMeldungsSchrift)
     , m_nKategorie(vorauswahl >= 0 ? vorauswahl : 0)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -51,16 +50,15 @@ EditKategorie::EditKategorie(CBasis& basis, Hub& hub, QWidget* eltern, int vorau
     knopf(m_ui->c1085, &EditKategorie::StelleUKategorieWiederHer);
     knopf(m_ui->c1033, &EditKategorie::LoescheKategorieEndgueltig);
     knopf(m_ui->c1086, &EditKategorie::LoescheUKategorieEndgueltig);
-    connect(m_ui->c1004, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_ui->c1025->setEnabled(!text.isEmpty());
-        SetzeMeldung({});
-    });
-    connect(m_ui->c1005, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_ui->c1028->setEnabled(!text.isEmpty());
-        SetzeMeldung({});
-    });
+    // A create button is live only while its field holds a name.
+    for (const auto& [feld, erstelle] : {std::pair{m_ui->c1004, m_ui->c1025}, std::pair{m_ui->c1005, m_ui->c1028}}) {
+        connect(feld, &QLineEdit::textEdited, this, [this, erstelle](const QString& text) {
+            erstelle->setEnabled(!text.isEmpty());
+            m_meldung.Setze({});
+        });
+    }
     for (QLineEdit* feld : {m_ui->c1002, m_ui->c1003})
-        connect(feld, &QLineEdit::textEdited, this, [this] { SetzeMeldung({}); });
+        connect(feld, &QLineEdit::textEdited, this, [this] { m_meldung.Setze({}); });
     BeiZeilenwahl(m_ui->c1024, this, [this](int zeile) { KategorieAngeklickt(zeile); });
     BeiZeilenwahl(m_ui->c1019, this, [this](int zeile) { UKategorieAngeklickt(zeile); });
     AktualisiereAnzeige();
@@ -158,13 +156,10 @@ void EditKategorie::AktualisiereAnzeige()
     update();
 }
 
-void EditKategorie::SetzeMeldung(const QString& text)
+void EditKategorie::Geaendert(int nachricht)
 {
-    if (m_strMeldung == text)
-        return;
-    m_strMeldung = text;
-    setAccessibleDescription(text);
-    update();
+    AktualisiereAnzeige();
+    m_hub.Benachrichtige(nachricht, 0);
 }
 
 void EditKategorie::KategorieAngeklickt(int zeile)
@@ -173,7 +168,7 @@ void EditKategorie::KategorieAngeklickt(int zeile)
         return;
     m_nKategorie = zeile;
     m_nUKategorie = 0;
-    SetzeMeldung({});
+    m_meldung.Setze({});
     AktualisiereAnzeige();
 }
 
@@ -182,113 +177,77 @@ void EditKategorie::UKategorieAngeklickt(int zeile)
     if (!UKategorie(m_basis, m_nKategorie, zeile) || zeile == m_nUKategorie)
         return;
     m_nUKategorie = zeile;
-    SetzeMeldung({});
+    m_meldung.Setze({});
     AktualisiereAnzeige();
 }
 
 void EditKategorie::ErstelleKategorie()
 {
-    SetzeMeldung({});
+    m_meldung.Setze({});
     const std::string name = TextVon(m_ui->c1004);
-    switch (velmora::ErstelleKategorie(m_basis, name)) {
-        case Ausgang::kExistiert:
-            SetzeMeldung(ExistiertMeldung(m_basis.m_nSprache, name));
-            return;
-        case Ausgang::kLeer:
-            SetzeMeldung(LeerMeldung(m_basis.m_nSprache));
-            return;
-        default:
-            break;
-    }
+    if (m_meldung.Abgewiesen(velmora::ErstelleKategorie(m_basis, name), m_basis.m_nSprache, name))
+        return;
     m_nKategorie = static_cast<int>(m_basis.m_arrKategorien.size()) - 1;
     m_nUKategorie = -1;
     SetzeText(m_ui->c1004, {});
-    AktualisiereAnzeige();
-    m_hub.Benachrichtige(kLadeKategorien, 0);
+    Geaendert(kLadeKategorien);
 }
 
 void EditKategorie::ErstelleUKategorie()
 {
-    SetzeMeldung({});
+    m_meldung.Setze({});
     const std::string name = TextVon(m_ui->c1005);
-    switch (velmora::ErstelleUKategorie(m_basis, m_nKategorie, name)) {
-        case Ausgang::kExistiert:
-            SetzeMeldung(ExistiertMeldung(m_basis.m_nSprache, name));
-            return;
-        case Ausgang::kLeer:
-            SetzeMeldung(LeerMeldung(m_basis.m_nSprache));
-            return;
-        case Ausgang::kNichtMoeglich:
-            return;
-        default:
-            break;
-    }
+    if (m_meldung.Abgewiesen(velmora::ErstelleUKategorie(m_basis, m_nKategorie, name), m_basis.m_nSprache, name))
+        return;
     m_nUKategorie = static_cast<int>(Kategorie(m_basis, m_nKategorie)->m_arrUKategorien.size()) - 1;
     SetzeText(m_ui->c1005, {});
-    AktualisiereAnzeige();
-    m_hub.Benachrichtige(kLadeKategorien, 0);
+    Geaendert(kLadeKategorien);
 }
 
 void EditKategorie::BenenneKategorieUm()
 {
-    SetzeMeldung({});
+    m_meldung.Setze({});
     const std::string name = TextVon(m_ui->c1002);
     const Ausgang ausgang =
         velmora::BenenneKategorieUm(m_basis, m_nKategorie, name, AlsBestaetigung(m_frage, this, m_basis));
-    if (ausgang == Ausgang::kExistiert)
-        SetzeMeldung(ExistiertMeldung(m_basis.m_nSprache, name));
-    if (ausgang == Ausgang::kExistiert || ausgang == Ausgang::kNichtMoeglich)
-        return;
-    AktualisiereAnzeige();
-    m_hub.Benachrichtige(kLadeKategorien, 0);
+    if (!m_meldung.Abgewiesen(ausgang, m_basis.m_nSprache, name))
+        Geaendert(kLadeKategorien);
 }
 
 void EditKategorie::BenenneUKategorieUm()
 {
-    SetzeMeldung({});
+    m_meldung.Setze({});
     const std::string name = TextVon(m_ui->c1003);
     const Ausgang ausgang = velmora::BenenneUKategorieUm(m_basis, m_nKategorie, m_nUKategorie, name,
                                                          AlsBestaetigung(m_frage, this, m_basis));
-    if (ausgang == Ausgang::kExistiert)
-        SetzeMeldung(ExistiertMeldung(m_basis.m_nSprache, name));
-    if (ausgang == Ausgang::kExistiert || ausgang == Ausgang::kNichtMoeglich)
-        return;
-    AktualisiereAnzeige();
-    m_hub.Benachrichtige(kLadeKategorien, 0);
+    if (!m_meldung.Abgewiesen(ausgang, m_basis.m_nSprache, name))
+        Geaendert(kLadeKategorien);
 }
 
 void EditKategorie::LoescheKategorie()
 {
-    if (velmora::LoescheKategorie(m_basis, m_nKategorie, AlsBestaetigung(m_frage, this, m_basis)) ==
+    if (velmora::LoescheKategorie(m_basis, m_nKategorie, AlsBestaetigung(m_frage, this, m_basis)) !=
         Ausgang::kNichtMoeglich)
-        return;
-    AktualisiereAnzeige();
-    m_hub.Benachrichtige(kLadeKategorien, 0);
+        Geaendert(kLadeKategorien);
 }
 
 void EditKategorie::LoescheUKategorie()
 {
-    if (velmora::LoescheUKategorie(m_basis, m_nKategorie, m_nUKategorie, AlsBestaetigung(m_frage, this, m_basis)) ==
+    if (velmora::LoescheUKategorie(m_basis, m_nKategorie, m_nUKategorie, AlsBestaetigung(m_frage, this, m_basis)) !=
         Ausgang::kNichtMoeglich)
-        return;
-    AktualisiereAnzeige();
-    m_hub.Benachrichtige(kDatenGeaendert, 0);
+        Geaendert(kDatenGeaendert);
 }
 
 void EditKategorie::StelleKategorieWiederHer()
 {
-    if (velmora::StelleKategorieWiederHer(m_basis, m_nKategorie) != Ausgang::kErledigt)
-        return;
-    AktualisiereAnzeige();
-    m_hub.Benachrichtige(kDatenGeaendert, 0);
+    if (velmora::StelleKategorieWiederHer(m_basis, m_nKategorie) == Ausgang::kErledigt)
+        Geaendert(kDatenGeaendert);
 }
 
 void EditKategorie::StelleUKategorieWiederHer()
 {
-    if (velmora::StelleUKategorieWiederHer(m_basis, m_nKategorie, m_nUKategorie) != Ausgang::kErledigt)
-        return;
-    AktualisiereAnzeige();
-    m_hub.Benachrichtige(kDatenGeaendert, 0);
+    if (velmora::StelleUKategorieWiederHer(m_basis, m_nKategorie, m_nUKategorie) == Ausgang::kErledigt)
+        Geaendert(kDatenGeaendert);
 }
 
 void EditKategorie::LoescheKategorieEndgueltig()
@@ -297,8 +256,7 @@ void EditKategorie::LoescheKategorieEndgueltig()
         return;
     m_nKategorie = 0;
     m_nUKategorie = 0;
-    AktualisiereAnzeige();
-    m_hub.Benachrichtige(kDatenGeaendert, 0);
+    Geaendert(kDatenGeaendert);
 }
 
 void EditKategorie::LoescheUKategorieEndgueltig()
@@ -306,18 +264,13 @@ void EditKategorie::LoescheUKategorieEndgueltig()
     if (velmora::LoescheUKategorieEndgueltig(m_basis, m_nKategorie, m_nUKategorie) != Ausgang::kErledigt)
         return;
     m_nUKategorie = 0;
-    AktualisiereAnzeige();
-    m_hub.Benachrichtige(kDatenGeaendert, 0);
+    Geaendert(kDatenGeaendert);
 }
 
 void EditKategorie::paintEvent(QPaintEvent* ereignis)
 {
     QDialog::paintEvent(ereignis);
-    if (m_strMeldung.isEmpty())
-        return;
-    QPainter maler(this);
-    MaleText(maler, QPoint(kMeldungX, height() - kStreifenHoehe + kMeldungImStreifen), m_strMeldung, {20, 10, 800},
-             QColor(255, 64, 64));
+    m_meldung.Male();
 }
 
 } // namespace velmora

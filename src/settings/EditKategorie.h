@@ -32,7 +32,7 @@ public:
     void Aktualisiere();
 
     void SetzeEintragsfrage(Eintragsfrage frage) { m_frage = std::move(frage); }
-    QString Meldung() const { return m_strMeldung; }
+    QString Meldung() const { return m_meldung.Text(); }
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
@@ -40,7 +40,8 @@ protected:
 private:
     void SetzeSprache();
     void AktualisiereAnzeige();
-    void SetzeMeldung(const QString& text);
+    // Shows the store's new state and tells the main window.
+    void Geaendert(int nachricht);
     void KategorieAngeklickt(int zeile);
     void UKategorieAngeklickt(int zeile);
     void ErstelleKategorie();
@@ -58,12 +59,12 @@ private:
     CBasis& m_basis;
     Hub& m_hub;
     Steuerelemente m_steuer;
+    Meldungszeile m_meldung;
     KategorienListe* m_kategorien = nullptr;
     UKategorienListe* m_ukategorien = nullptr;
     Eintragsfrage m_frage;
     int m_nKategorie = 0;
     int m_nUKategorie = 0;
-    QString m_strMeldung;
 };
 
 } // namespace velmora

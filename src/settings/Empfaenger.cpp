@@ -6,10 +6,7 @@
 #include "Fremdkontenverwaltung.h"
 #include "Hub.h"
 #include "Listenmodelle.h"
-#include "MaleText.h"
 #include "QtText.h"
-
-#include <QPainter>
 
 namespace velmora {
 
@@ -18,6 +15,7 @@ namespace {
 // The message stands 120 pixels from the left, 26 pixels above the window's lower edge.
 constexpr int kMeldungX = 120;
 constexpr int kMeldungUeberUnterkante = 26;
+constexpr Schrift kMeldungsSchrift{16, 8, 800};
 
 } // namespace
 
@@ -27,6 +25,7 @@ Empfaenger::Empfaenger(CBasis& basis, Hub& hub, QWidget* eltern)
     , m_basis(basis)
     , m_hub(hub)
     , m_steuer(BaueAuf(*m_ui, *this))
+    , m_meldung(*this, kMeldungX, kMeldungUeberUnterkante, kMeldungsSchrift)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
@@ -40,7 +39,7 @@ Empfaenger::Empfaenger(CBasis& basis, Hub& hub, QWidget* eltern)
     connect(m_ui->c1037, &QPushButton::clicked, this, &Empfaenger::StelleWiederHer);
     connect(m_ui->c1038, &QPushButton::clicked, this, &Empfaenger::LoescheEndgueltig);
     for (QLineEdit* feld : {m_ui->c1035, m_ui->c1036})
-        connect(feld, &QLineEdit::textEdited, this, [this] { SetzeMeldung({}); });
+        connect(feld, &QLineEdit::textEdited, this, [this] { m_meldung.Setze({}); });
     BeiZeilenwahl(m_ui->c1024, this, [this](int zeile) { Angeklickt(zeile); });
     AktualisiereAnzeige(true);
 }
@@ -96,15 +95,6 @@ void Empfaenger::AktualisiereAnzeige(bool neuAufbauen)
     update();
 }
 
-void Empfaenger::SetzeMeldung(const QString& text)
-{
-    if (m_strMeldung == text)
-        return;
-    m_strMeldung = text;
-    setAccessibleDescription(text);
-    update();
-}
-
 void Empfaenger::Angeklickt(int zeile)
 {
     if (!FremdKonto(m_basis, zeile) || zeile == m_nMarkiert)
@@ -115,18 +105,10 @@ void Empfaenger::Angeklickt(int zeile)
 
 void Empfaenger::Erstelle()
 {
-    SetzeMeldung({});
+    m_meldung.Setze({});
     const std::string name = TextVon(m_ui->c1036);
-    switch (ErstelleFremdKonto(m_basis, name)) {
-        case Ausgang::kExistiert:
-            SetzeMeldung(ExistiertMeldung(m_basis.m_nSprache, name));
-            return;
-        case Ausgang::kLeer:
-            SetzeMeldung(LeerMeldung(m_basis.m_nSprache));
-            return;
-        default:
-            break;
-    }
+    if (m_meldung.Abgewiesen(ErstelleFremdKonto(m_basis, name), m_basis.m_nSprache, name))
+        return;
     SetzeText(m_ui->c1035, AlsQString(name));
     SetzeText(m_ui->c1036, {});
     m_nMarkiert = static_cast<int>(m_basis.m_arrZielKonten.size()) - 1;
@@ -137,17 +119,11 @@ void Empfaenger::Erstelle()
 
 void Empfaenger::BenenneUm()
 {
-    SetzeMeldung({});
+    m_meldung.Setze({});
     const std::string name = TextVon(m_ui->c1035);
-    switch (BenenneFremdKontoUm(m_basis, m_nMarkiert, name, AlsBestaetigung(m_frage, this, m_basis))) {
-        case Ausgang::kExistiert:
-            SetzeMeldung(ExistiertMeldung(m_basis.m_nSprache, name));
-            return;
-        case Ausgang::kNichtMoeglich:
-            return;
-        default:
-            break;
-    }
+    const Ausgang ausgang = BenenneFremdKontoUm(m_basis, m_nMarkiert, name, AlsBestaetigung(m_frage, this, m_basis));
+    if (m_meldung.Abgewiesen(ausgang, m_basis.m_nSprache, name))
+        return;
     AktualisiereAnzeige(true);
     m_hub.Benachrichtige(kDatenGeaendert, 0);
     m_hub.Benachrichtige(kLadeFremdKonten, 0);
@@ -184,11 +160,7 @@ void Empfaenger::LoescheEndgueltig()
 void Empfaenger::paintEvent(QPaintEvent* ereignis)
 {
     QDialog::paintEvent(ereignis);
-    if (m_strMeldung.isEmpty())
-        return;
-    QPainter maler(this);
-    MaleText(maler, QPoint(kMeldungX, height() - kMeldungUeberUnterkante), m_strMeldung, {16, 8, 800},
-             QColor(255, 64, 64));
+    m_meldung.Male();
 }
 
 } // namespace velmora

@@ -31,7 +31,7 @@ public:
 
     void SetzeEintragsfrage(Eintragsfrage frage) { m_frage = std::move(frage); }
     // The painted message line; empty when none is shown.
-    QString Meldung() const { return m_strMeldung; }
+    QString Meldung() const { return m_meldung.Text(); }
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
@@ -39,7 +39,6 @@ protected:
 private:
     void SetzeSprache();
     void AktualisiereAnzeige(bool neuAufbauen);
-    void SetzeMeldung(const QString& text);
     void Angeklickt(int zeile);
     void Erstelle();
     void BenenneUm();
@@ -51,10 +50,10 @@ private:
     CBasis& m_basis;
     Hub& m_hub;
     Steuerelemente m_steuer;
+    Meldungszeile m_meldung;
     FremdKontenListe* m_liste = nullptr;
     Eintragsfrage m_frage;
     int m_nMarkiert = 0;
-    QString m_strMeldung;
 };
 
 } // namespace velmora

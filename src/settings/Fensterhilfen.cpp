@@ -10,6 +10,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -162,6 +163,47 @@ QString ExistiertMeldung(int sprache, const std::string& name)
 QString LeerMeldung(int sprache)
 {
     return Zeichenkette(sprache, kTxtEingabeLeer);
+}
+
+Meldungszeile::Meldungszeile(QWidget& fenster, int x, int ueberUnterkante, Schrift schrift)
+    : m_fenster(fenster)
+    , m_nX(x)
+    , m_nUeberUnterkante(ueberUnterkante)
+    , m_schrift(schrift)
+{
+}
+
+void Meldungszeile::Setze(const QString& text)
+{
+    if (m_strText == text)
+        return;
+    m_strText = text;
+    m_fenster.setAccessibleDescription(text);
+    m_fenster.update();
+}
+
+bool Meldungszeile::Abgewiesen(Ausgang ausgang, int sprache, const std::string& name)
+{
+    switch (ausgang) {
+        case Ausgang::kExistiert:
+            Setze(ExistiertMeldung(sprache, name));
+            return true;
+        case Ausgang::kLeer:
+            Setze(LeerMeldung(sprache));
+            return true;
+        case Ausgang::kNichtMoeglich:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Meldungszeile::Male() const
+{
+    if (m_strText.isEmpty())
+        return;
+    QPainter maler(&m_fenster);
+    MaleText(maler, QPoint(m_nX, m_fenster.height() - m_nUeberUnterkante), m_strText, m_schrift, QColor(255, 64, 64));
 }
 
 } // namespace velmora

@@ -2,6 +2,9 @@
 
 // Small helpers the three settings windows share.
 
+#include "MaleText.h"
+#include "Verwaltung.h"
+
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -70,5 +73,30 @@ void ZeigeZeile(QTableView* liste, int zeile);
 // "'name' existiert bereits" and "Eingabe ist leer" in the language of the book.
 QString ExistiertMeldung(int sprache, const std::string& name);
 QString LeerMeldung(int sprache);
+
+// The red one-line message an editor paints near its lower edge. Screen readers cannot see painted
+// text, so the message is the window's accessible description too.
+class Meldungszeile final
+{
+public:
+    // The message stands `x` pixels from the left and `ueberUnterkante` pixels above the lower edge.
+    Meldungszeile(QWidget& fenster, int x, int ueberUnterkante, Schrift schrift);
+
+    const QString& Text() const { return m_strText; }
+    // An empty text clears the line.
+    void Setze(const QString& text);
+    // Shows why a create or rename command refused the name. Answers true for a refused name and for a
+    // command that could not run, after which the window stays as it is.
+    bool Abgewiesen(Ausgang ausgang, int sprache, const std::string& name);
+    // For the window's paintEvent.
+    void Male() const;
+
+private:
+    QWidget& m_fenster;
+    int m_nX;
+    int m_nUeberUnterkante;
+    Schrift m_schrift;
+    QString m_strText;
+};
 
 } // namespace velmora

@@ -67,6 +67,11 @@ int Eintragsliste::rowCount(const QModelIndex& eltern) const
     return eltern.isValid() ? 0 : Anzahl();
 }
 
+int Eintragsliste::columnCount(const QModelIndex& eltern) const
+{
+    return eltern.isValid() ? 0 : Spalten();
+}
+
 QVariant Eintragsliste::data(const QModelIndex& index, int rolle) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
@@ -97,11 +102,6 @@ QVariant Eintragsliste::headerData(int abschnitt, Qt::Orientation richtung, int 
     return Kopf(abschnitt);
 }
 
-int MitgliederListe::columnCount(const QModelIndex& eltern) const
-{
-    return eltern.isValid() ? 0 : kAnzahlSpalten;
-}
-
 int MitgliederListe::Anzahl() const
 {
     // The list stays empty until the family has a name.
@@ -123,11 +123,6 @@ Eintragsliste::Zustand MitgliederListe::ZustandVon(int zeile) const
 QString MitgliederListe::Kopf(int) const
 {
     return QStringLiteral("Name");
-}
-
-int KontenListe::columnCount(const QModelIndex& eltern) const
-{
-    return eltern.isValid() ? 0 : kAnzahlSpalten;
 }
 
 int KontenListe::Anzahl() const
@@ -153,11 +148,6 @@ QString KontenListe::Kopf(int spalte) const
     return Zeichenkette(m_basis.m_nSprache, spalte == kKonto ? kTxtKonto : kTxtBetrag);
 }
 
-int FremdKontenListe::columnCount(const QModelIndex& eltern) const
-{
-    return eltern.isValid() ? 0 : kAnzahlSpalten;
-}
-
 int FremdKontenListe::Anzahl() const
 {
     return static_cast<int>(m_basis.m_arrZielKonten.size());
@@ -179,11 +169,6 @@ QString FremdKontenListe::Kopf(int) const
     return Zeichenkette(m_basis.m_nSprache, kTxtFremdKonten);
 }
 
-int KategorienListe::columnCount(const QModelIndex& eltern) const
-{
-    return eltern.isValid() ? 0 : kAnzahlSpalten;
-}
-
 int KategorienListe::Anzahl() const
 {
     return static_cast<int>(m_basis.m_arrKategorien.size());
@@ -203,11 +188,6 @@ Eintragsliste::Zustand KategorienListe::ZustandVon(int zeile) const
 QString KategorienListe::Kopf(int) const
 {
     return Zeichenkette(m_basis.m_nSprache, kTxtKategorie);
-}
-
-int UKategorienListe::columnCount(const QModelIndex& eltern) const
-{
-    return eltern.isValid() ? 0 : kAnzahlSpalten;
 }
 
 int UKategorienListe::Anzahl() const

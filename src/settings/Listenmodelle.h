@@ -27,6 +27,7 @@ public:
     void SetzeMarkiert(int zeile);
 
     int rowCount(const QModelIndex& eltern = {}) const override;
+    int columnCount(const QModelIndex& eltern = {}) const override;
     QVariant data(const QModelIndex& index, int rolle) const override;
     QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
 
@@ -35,6 +36,8 @@ protected:
     virtual QString Text(int zeile, int spalte) const = 0;
     virtual Zustand ZustandVon(int zeile) const = 0;
     virtual QString Kopf(int spalte) const = 0;
+    // Most lists show only a name.
+    virtual int Spalten() const { return 1; }
     virtual bool Rechts(int) const { return false; }
 
     CBasis& m_basis;
@@ -48,13 +51,7 @@ class MitgliederListe final : public Eintragsliste
 {
     Q_OBJECT
 public:
-    enum Spalte
-    {
-        kName,
-        kAnzahlSpalten
-    };
     using Eintragsliste::Eintragsliste;
-    int columnCount(const QModelIndex& eltern = {}) const override;
 
 protected:
     int Anzahl() const override;
@@ -76,13 +73,13 @@ public:
     };
     using Eintragsliste::Eintragsliste;
     void SetzeMitglied(int mitglied) { m_nMitglied = mitglied; }
-    int columnCount(const QModelIndex& eltern = {}) const override;
 
 protected:
     int Anzahl() const override;
     QString Text(int zeile, int spalte) const override;
     Zustand ZustandVon(int zeile) const override;
     QString Kopf(int spalte) const override;
+    int Spalten() const override { return kAnzahlSpalten; }
     bool Rechts(int spalte) const override { return spalte == kBetrag; }
 
 private:
@@ -93,13 +90,7 @@ class FremdKontenListe final : public Eintragsliste
 {
     Q_OBJECT
 public:
-    enum Spalte
-    {
-        kName,
-        kAnzahlSpalten
-    };
     using Eintragsliste::Eintragsliste;
-    int columnCount(const QModelIndex& eltern = {}) const override;
 
 protected:
     int Anzahl() const override;
@@ -112,13 +103,7 @@ class KategorienListe final : public Eintragsliste
 {
     Q_OBJECT
 public:
-    enum Spalte
-    {
-        kName,
-        kAnzahlSpalten
-    };
     using Eintragsliste::Eintragsliste;
-    int columnCount(const QModelIndex& eltern = {}) const override;
 
 protected:
     int Anzahl() const override;
@@ -132,14 +117,8 @@ class UKategorienListe final : public Eintragsliste
 {
     Q_OBJECT
 public:
-    enum Spalte
-    {
-        kName,
-        kAnzahlSpalten
-    };
     using Eintragsliste::Eintragsliste;
     void SetzeKategorie(int kategorie) { m_nKategorie = kategorie; }
-    int columnCount(const QModelIndex& eltern = {}) const override;
 
 protected:
     int Anzahl() const override;

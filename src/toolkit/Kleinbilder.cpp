@@ -137,6 +137,32 @@ QPixmap Schloss()
     return bild;
 }
 
+// A disc of radius 14 with a bold sign on it, shaded from a light spot near its upper left.
+struct Plakette
+{
+    QPointF mitte;
+    QPointF licht;
+    QColor hell;
+    QColor dunkel;
+    QColor rand;
+    int nSchrift;
+    QColor schrift;
+    QString zeichen;
+};
+
+void MalePlakette(QPainter& maler, const Plakette& p)
+{
+    QRadialGradient verlauf(p.licht, 16);
+    verlauf.setColorAt(0, p.hell);
+    verlauf.setColorAt(1, p.dunkel);
+    maler.setPen(QPen(p.rand, 1.5));
+    maler.setBrush(verlauf);
+    maler.drawEllipse(p.mitte, 14, 14);
+    maler.setFont(Schrift(p.nSchrift, true));
+    maler.setPen(p.schrift);
+    maler.drawText(QRectF(p.mitte - QPointF(14, 14), QSizeF(28, 28)), Qt::AlignCenter, p.zeichen);
+}
+
 // The program's own picture: a ledger and a coin on a blue tile.
 QPixmap Programmbild()
 {
@@ -150,15 +176,14 @@ QPixmap Programmbild()
     maler.setBrush(blau);
     maler.drawRoundedRect(QRectF(2, 2, 76, 76), 14, 14);
     MaleSymbol(maler, Symbol::Liste, QRectF(8, 8, 56, 56));
-    QRadialGradient gold(QPointF(56, 54), 16);
-    gold.setColorAt(0, QColor(255, 228, 120));
-    gold.setColorAt(1, QColor(214, 160, 30));
-    maler.setPen(QPen(QColor(140, 100, 16), 1.5));
-    maler.setBrush(gold);
-    maler.drawEllipse(QPointF(57, 56), 14, 14);
-    maler.setFont(Schrift(18, true));
-    maler.setPen(QColor(120, 84, 10));
-    maler.drawText(QRectF(43, 42, 28, 28), Qt::AlignCenter, QStringLiteral("€"));
+    MalePlakette(maler, {.mitte = {57, 56},
+                         .licht = {56, 54},
+                         .hell = QColor(255, 228, 120),
+                         .dunkel = QColor(214, 160, 30),
+                         .rand = QColor(140, 100, 16),
+                         .nSchrift = 18,
+                         .schrift = QColor(120, 84, 10),
+                         .zeichen = QStringLiteral("€")});
     return bild;
 }
 
@@ -169,15 +194,14 @@ QPixmap Bestaetigungsbild()
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
     MaleSymbol(maler, Symbol::Liste, QRectF(10, 6, 60, 60));
-    QRadialGradient orange(QPointF(58, 58), 16);
-    orange.setColorAt(0, QColor(255, 196, 80));
-    orange.setColorAt(1, QColor(232, 128, 20));
-    maler.setPen(QPen(QColor(168, 84, 8), 1.5));
-    maler.setBrush(orange);
-    maler.drawEllipse(QPointF(60, 60), 14, 14);
-    maler.setFont(Schrift(20, true));
-    maler.setPen(Qt::white);
-    maler.drawText(QRectF(46, 46, 28, 28), Qt::AlignCenter, QStringLiteral("!"));
+    MalePlakette(maler, {.mitte = {60, 60},
+                         .licht = {58, 58},
+                         .hell = QColor(255, 196, 80),
+                         .dunkel = QColor(232, 128, 20),
+                         .rand = QColor(168, 84, 8),
+                         .nSchrift = 20,
+                         .schrift = Qt::white,
+                         .zeichen = QStringLiteral("!")});
     return bild;
 }
 

@@ -33,6 +33,13 @@ Fenster& Offenes(CVelmoraDlg& haupt)
     return *fenster;
 }
 
+void FamilieMitAnna(CBasis& basis)
+{
+    CFAMILY& familie = *basis.m_arrFamilien.front();
+    familie.m_strName = "Meier";
+    NeuesMitglied(familie, "Anna", {{"Bar", 5.0}});
+}
+
 void RichteHaushaltEin(CVelmoraDlg& haupt)
 {
     Klicke(haupt, 1002);
@@ -125,11 +132,7 @@ TEST(NeuerNutzer, VomLeerenOrdnerBisZurErstenBuchungUndZurueck)
 TEST(NeuerNutzer, DieEditorenSperrenDieEingabeBisSieSchliessen)
 {
     Haushalt haushalt;
-    haushalt.Schreibe([](CBasis& basis) {
-        CFAMILY& familie = *basis.m_arrFamilien.front();
-        familie.m_strName = "Meier";
-        NeuesMitglied(familie, "Anna", {{"Bar", 5.0}});
-    });
+    haushalt.Schreibe(FamilieMitAnna);
     CVelmoraDlg haupt(haushalt.Ordner(), Umgebung(900));
     Klicke(haupt, 1001);
     auto& eingabe = Offenes<InOut>(haupt);
@@ -150,11 +153,7 @@ TEST(NeuerNutzer, DieEditorenSperrenDieEingabeBisSieSchliessen)
 TEST(NeuerNutzer, DerBallonSchalterWirktSofortImHauptfenster)
 {
     Haushalt haushalt;
-    haushalt.Schreibe([](CBasis& basis) {
-        CFAMILY& familie = *basis.m_arrFamilien.front();
-        familie.m_strName = "Meier";
-        NeuesMitglied(familie, "Anna", {{"Bar", 5.0}});
-    });
+    haushalt.Schreibe(FamilieMitAnna);
     CVelmoraDlg haupt(haushalt.Ordner(), Umgebung(900));
     ASSERT_EQ(10, haupt.Ballons().ToolCount());
     Klicke(haupt, 1002);

@@ -164,6 +164,60 @@ TEST(Basis, AddiereAufKontoZaehltMitgliedUndKonto)
     }
 }
 
+// Names are compared exactly, and a sub-category counts only under the category named with it. An external
+// account may bear the name of a family account; whether it counts then is the caller's choice of sides.
+TEST(Basis, ZaehleNutzungZaehltDieGenanntenSaetze)
+{
+    struct Fall
+    {
+        const char* szAuftraggeber;
+        const char* szEmpfaenger;
+        const char* szKategorie;
+        const char* szUKategorie;
+        bool bZahlerFremd;
+        bool bEmpfaengerFremd;
+        const char* szNachher;
+    };
+    const Fall faelle[] = {
+        {"Anna, Giro", "Aldi", "Wohnen", "Strom", true, true,
+         "aldi=1/1 anna=1/1 giro=0 wohnen=1/1 strom=1/1 miete=0/0 auto=0/0 autostrom=0/0"},
+        {"Anna, Giro", "Aldi", "Wohnen", "Strom", false, true,
+         "aldi=1/1 anna=0/0 giro=0 wohnen=1/1 strom=1/1 miete=0/0 auto=0/0 autostrom=0/0"},
+        {"Aldi", "Anna, Giro", "Wohnen", "", true, false,
+         "aldi=1/1 anna=0/0 giro=0 wohnen=1/1 strom=0/0 miete=0/0 auto=0/0 autostrom=0/0"},
+        {"Aldi", "Aldi", "Auto", "Strom", true, true,
+         "aldi=2/1 anna=0/0 giro=0 wohnen=0/0 strom=0/0 miete=0/0 auto=1/1 autostrom=1/1"},
+        {"aldi", "Aldi", "wohnen", "Strom", false, false,
+         "aldi=0/0 anna=0/0 giro=0 wohnen=0/0 strom=0/0 miete=0/0 auto=0/0 autostrom=0/0"},
+    };
+    for (const auto& fall : faelle) {
+        CBasis basis;
+        FamilieMeier(basis);
+        const CZIELKONTO& aldi = NeuesZielKonto(basis, "Aldi");
+        const CZIELKONTO& anna = NeuesZielKonto(basis, "Anna, Giro");
+        CKategorie& wohnen = NeueKategorie(basis, "Wohnen");
+        CKategorie& autoKategorie = NeueKategorie(basis, "Auto");
+        for (CKategorie* k : {&wohnen, &wohnen, &autoKategorie})
+            k->m_arrUKategorien.push_back(std::make_unique<CUKategorie>());
+        wohnen.m_arrUKategorien[0]->m_strName = "Strom";
+        wohnen.m_arrUKategorien[1]->m_strName = "Miete";
+        autoKategorie.m_arrUKategorien[0]->m_strName = "Strom";
+        CInOut t;
+        t.m_strAuftraggeber = fall.szAuftraggeber;
+        t.m_strEmpfaenger = fall.szEmpfaenger;
+        t.m_strKategorie = fall.szKategorie;
+        t.m_strUKategorie = fall.szUKategorie;
+        basis.ZaehleNutzung(t, {.bZahler = fall.bZahlerFremd, .bEmpfaenger = fall.bEmpfaengerFremd});
+        const auto zaehler = [](const auto& satz) { return Format("%d/%d", satz.m_nAnzahl, satz.m_bBenutzt); };
+        const std::string ist =
+            Format("aldi=%s anna=%s giro=%d wohnen=%s strom=%s miete=%s auto=%s autostrom=%s", zaehler(aldi).c_str(),
+                   zaehler(anna).c_str(), KontoVon(basis, "Anna", "Giro").m_nAnzahl, zaehler(wohnen).c_str(),
+                   zaehler(*wohnen.m_arrUKategorien[0]).c_str(), zaehler(*wohnen.m_arrUKategorien[1]).c_str(),
+                   zaehler(autoKategorie).c_str(), zaehler(*autoKategorie.m_arrUKategorien[0]).c_str());
+        EXPECT_EQ(fall.szNachher, ist) << fall.szAuftraggeber << " -> " << fall.szEmpfaenger;
+    }
+}
+
 // The usage order: descending by count through exchanges, so equal counts may change places.
 TEST(Basis, NutzungsreihenfolgeAbsteigend)
 {

@@ -9,17 +9,6 @@ namespace velmora::test {
 
 namespace {
 
-template<class Liste>
-void ZaehleNutzung(Liste& liste, const std::string& name)
-{
-    for (auto& eintrag : liste) {
-        if (eintrag->m_strName == name) {
-            eintrag->m_nAnzahl += 1;
-            eintrag->m_bBenutzt = 1;
-        }
-    }
-}
-
 template<class Satz>
 const Satz& Finde(const OwnedList<Satz>& liste, const std::string& kennung)
 {
@@ -92,13 +81,7 @@ void Buche(CBasis& basis, const Buchung& buchung)
     Fuelle(t, buchung);
     t.m_nDatum = buchung.nDatum;
     basis.BucheTransaktion(t);
-    ZaehleNutzung(basis.m_arrZielKonten, t.m_strAuftraggeber);
-    ZaehleNutzung(basis.m_arrZielKonten, t.m_strEmpfaenger);
-    ZaehleNutzung(basis.m_arrKategorien, t.m_strKategorie);
-    for (auto& kategorie : basis.m_arrKategorien) {
-        if (kategorie->m_strName == t.m_strKategorie)
-            ZaehleNutzung(kategorie->m_arrUKategorien, t.m_strUKategorie);
-    }
+    basis.ZaehleNutzung(t);
     basis.MonatGeaendert(t.m_nDatum / 100);
 }
 

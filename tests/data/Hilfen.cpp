@@ -11,7 +11,6 @@
 #include <fstream>
 #include <iterator>
 #include <new>
-#include <random>
 #include <sys/resource.h>
 
 namespace {
@@ -94,18 +93,8 @@ int Bytes::VollstaendigBis(const std::string& art, size_t offset) const
 }
 
 TempOrdner::TempOrdner()
+    : m_ordner("velmora-daten")
 {
-    std::random_device zufall;
-    const auto pfad = std::filesystem::temp_directory_path() /
-                      ("velmora-daten-" + std::to_string(zufall()) + "-" + std::to_string(zufall()));
-    std::filesystem::create_directories(pfad);
-    m_pfad = pfad.string();
-}
-
-TempOrdner::~TempOrdner()
-{
-    std::error_code fehler;
-    std::filesystem::remove_all(m_pfad, fehler);
 }
 
 void TempOrdner::Schreibe(const std::string& name, std::string_view bytes) const
@@ -123,7 +112,7 @@ std::string TempOrdner::Lies(const std::string& name) const
 std::vector<std::string> TempOrdner::Inhalt() const
 {
     std::vector<std::string> namen;
-    for (const auto& eintrag : std::filesystem::directory_iterator(m_pfad))
+    for (const auto& eintrag : std::filesystem::directory_iterator(Pfad()))
         namen.push_back(eintrag.path().filename().string());
     std::sort(namen.begin(), namen.end());
     return namen;

@@ -4,6 +4,7 @@
 // an allocation watch and small store builders.
 
 #include "Basis.h"
+#include "TempOrdner.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,24 +41,22 @@ private:
     std::vector<Markierung> m_marken;
 };
 
-// A fresh, empty folder under the system's temporary folder, removed with everything in it.
+// A fresh, empty folder under the system's temporary folder, removed with everything in it (the tools'
+// scratch folder), and the file access the data tests need in it.
 class TempOrdner final
 {
 public:
     TempOrdner();
-    ~TempOrdner();
-    TempOrdner(const TempOrdner&) = delete;
-    TempOrdner& operator=(const TempOrdner&) = delete;
 
-    const std::string& Pfad() const { return m_pfad; }
-    std::string Datei(const std::string& name) const { return m_pfad + "/" + name; }
+    const std::string& Pfad() const { return m_ordner.Pfad(); }
+    std::string Datei(const std::string& name) const { return Pfad() + "/" + name; }
     void Schreibe(const std::string& name, std::string_view bytes) const;
     std::string Lies(const std::string& name) const;
     // Names of the entries of the folder, sorted.
     std::vector<std::string> Inhalt() const;
 
 private:
-    std::string m_pfad;
+    velmora::TempOrdner m_ordner;
 };
 
 // Largest single allocation made since the last reset; readers must never size a buffer from a count

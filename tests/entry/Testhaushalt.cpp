@@ -2,36 +2,19 @@
 
 #include "AuswahlAnsicht.h"
 #include "AuswahlModell.h"
+#include "Bedienung.h"
 #include "Dateinamen.h"
+#include "Datenbau.h"
 #include "InOut.h"
 #include "QtText.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <filesystem>
-#include <random>
 #include <stdexcept>
 
 namespace velmora::test {
 
 namespace {
-
-void Mitglied(CFAMILY& familie, const std::string& name, std::initializer_list<std::pair<std::string, double>> konten)
-{
-    auto person = std::make_unique<CPerson>();
-    person->m_strName = name;
-    person->m_nPerson24 = static_cast<int>(familie.m_arrPersonen.size());
-    for (const auto& [kontoName, stand] : konten) {
-        auto konto = std::make_unique<CKonto>();
-        konto->m_strName = kontoName;
-        konto->m_dStand = stand;
-        konto->m_nIndex = static_cast<int>(person->m_arrKonten.size());
-        person->m_arrKonten.push_back(std::move(konto));
-    }
-    familie.m_arrPersonen.push_back(std::move(person));
-}
 
 void NeueKategorie(CBasis& basis, const std::string& name, std::initializer_list<const char*> unter)
 {
@@ -54,20 +37,15 @@ void NeueKategorie(CBasis& basis, const std::string& name, std::initializer_list
 Testhaushalt::Testhaushalt(int sprache)
     : m_basis(std::make_unique<CBasis>())
 {
-    std::random_device zufall;
-    const auto pfad = std::filesystem::temp_directory_path() / ("velmora-eingabe-" + std::to_string(zufall()));
-    std::filesystem::create_directories(pfad);
-    m_ordner = pfad.string();
-
     CBasis& b = *m_basis;
-    b.m_strPfad = m_ordner;
+    b.m_strPfad = Ordner();
     b.m_nSprache = sprache;
     b.m_nHeute = kHeute;
     b.m_nErsterMonat = 202401;
     auto familie = std::make_unique<CFAMILY>();
     familie->m_strName = "Meier";
-    Mitglied(*familie, "Anna", {{"Giro", 100.0}, {"Bar", 50.0}});
-    Mitglied(*familie, "Bernd", {{"Bar", 20.0}});
+    NeuesMitglied(*familie, "Anna", {{"Giro", 100.0}, {"Bar", 50.0}});
+    NeuesMitglied(*familie, "Bernd", {{"Bar", 20.0}});
     b.m_arrFamilien.push_back(std::move(familie));
     b.m_nFamilie = 0;
     for (const char* name : {"Supermarkt", "Arbeitgeber", "Tankstelle"}) {
@@ -82,12 +60,6 @@ Testhaushalt::Testhaushalt(int sprache)
     NeueKategorie(b, "Gehalt", {});
     b.m_arrLoadedFiles.push_back(
         std::make_unique<CLoadedFiles>(CLoadedFiles{MonatsDateiname("Meier", 202403), 202403, 0}));
-}
-
-Testhaushalt::~Testhaushalt()
-{
-    std::error_code fehler;
-    std::filesystem::remove_all(m_ordner, fehler);
 }
 
 const CKonto& Testhaushalt::Konto(const std::string& person, const std::string& konto) const
@@ -139,7 +111,7 @@ Eingabefenster::~Eingabefenster()
 
 AuswahlAnsicht& Eingabefenster::Liste(int id) const
 {
-    auto* liste = m_fenster->findChild<AuswahlAnsicht*>(QStringLiteral("c%1").arg(id));
+    auto* liste = test::Element<AuswahlAnsicht>(*m_fenster, id);
     if (!liste)
         throw std::invalid_argument("no picker c" + std::to_string(id));
     return *liste;
@@ -147,7 +119,7 @@ AuswahlAnsicht& Eingabefenster::Liste(int id) const
 
 QWidget& Eingabefenster::Element(int id) const
 {
-    auto* element = m_fenster->findChild<QWidget*>(QStringLiteral("c%1").arg(id));
+    auto* element = test::Element(*m_fenster, id);
     if (!element)
         throw std::invalid_argument("no control c" + std::to_string(id));
     return *element;
@@ -180,16 +152,12 @@ void Eingabefenster::KlickeKopf(int id) const
 
 void Eingabefenster::Tippe(const QString& betrag) const
 {
-    auto& feld = static_cast<QLineEdit&>(Element(InOut::kBetrag));
-    feld.setFocus();
-    feld.selectAll();
-    QTest::keyClick(&feld, Qt::Key_Backspace);
-    QTest::keyClicks(&feld, betrag);
+    test::Tippe(*m_fenster, InOut::kBetrag, betrag);
 }
 
 void Eingabefenster::Uebernimm() const
 {
-    QTest::mouseClick(&Element(InOut::kUebernehmen), Qt::LeftButton);
+    test::Klicke(*m_fenster, InOut::kUebernehmen);
 }
 
 bool Eingabefenster::UebernehmenAktiv() const

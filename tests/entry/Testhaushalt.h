@@ -6,6 +6,7 @@
 #include "Basis.h"
 #include "Hub.h"
 #include "InOut.h"
+#include "TempOrdner.h"
 
 #include <QPoint>
 #include <QPointer>
@@ -31,10 +32,9 @@ class Testhaushalt final
 {
 public:
     explicit Testhaushalt(int sprache = kDeutsch);
-    ~Testhaushalt();
 
     CBasis& Basis() { return *m_basis; }
-    const std::string& Ordner() const { return m_ordner; }
+    const std::string& Ordner() const { return m_ordner.Pfad(); }
 
     double Stand(const std::string& person, const std::string& konto) const;
     const CKonto& Konto(const std::string& person, const std::string& konto) const;
@@ -42,8 +42,9 @@ public:
     CKategorie& Kategorie(const std::string& name);
 
 private:
+    // Declared first, so that the store is gone before its folder is removed.
+    TempOrdner m_ordner{"velmora-eingabe"};
     std::unique_ptr<CBasis> m_basis;
-    std::string m_ordner;
 };
 
 struct Uebersichtsaufruf

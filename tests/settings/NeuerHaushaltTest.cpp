@@ -75,17 +75,8 @@ void BucheWieDieEingabe(CBasis& basis)
     t.m_dBetrag = 12.5;
     t.m_nDatum = kHeute;
     basis.BucheTransaktion(t);
-    for (auto& ziel : basis.m_arrZielKonten) {
-        if (ziel->m_strName == t.m_strEmpfaenger) {
-            ziel->m_nAnzahl += 1;
-            ziel->m_bBenutzt = 1;
-        }
-    }
-    CKategorie& kategorie = *basis.m_arrKategorien.front();
-    kategorie.m_nAnzahl += 1;
-    kategorie.m_bBenutzt = 1;
-    kategorie.m_arrUKategorien.front()->m_nAnzahl += 1;
-    kategorie.m_arrUKategorien.front()->m_bBenutzt = 1;
+    // The payer is Anna's own account, never counted as an external one.
+    basis.ZaehleNutzung(t, {.bZahler = false, .bEmpfaenger = true});
     basis.m_nZaehler += 1;
     basis.MonatGeaendert(t.m_nDatum / 100);
 }

@@ -14,28 +14,15 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
-#include <filesystem>
-#include <random>
 
 namespace velmora::test {
 
 Testhaushalt::Testhaushalt(int sprache)
+    : m_basis(std::make_unique<CBasis>())
 {
-    std::random_device zufall;
-    const auto pfad = std::filesystem::temp_directory_path() / ("velmora-einstellungen-" + std::to_string(zufall()));
-    std::filesystem::create_directories(pfad);
-    m_ordner = pfad.string();
-    m_basis = std::make_unique<CBasis>();
     m_basis->m_uhr = FesteUhr(kHeute, 1200);
-    StarteDaten(*m_basis, m_ordner);
+    StarteDaten(*m_basis, Ordner());
     m_basis->m_nSprache = sprache;
-}
-
-Testhaushalt::~Testhaushalt()
-{
-    m_basis.reset();
-    std::error_code fehler;
-    std::filesystem::remove_all(m_ordner, fehler);
 }
 
 CBasis& Testhaushalt::NeuerStart()
@@ -43,7 +30,7 @@ CBasis& Testhaushalt::NeuerStart()
     SpeichereAlles(*m_basis);
     m_basis = std::make_unique<CBasis>();
     m_basis->m_uhr = FesteUhr(kHeute, 1300);
-    StarteDaten(*m_basis, m_ordner);
+    StarteDaten(*m_basis, Ordner());
     return *m_basis;
 }
 

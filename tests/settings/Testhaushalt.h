@@ -6,6 +6,7 @@
 #include "Basis.h"
 #include "Bedienung.h"
 #include "Hub.h"
+#include "TempOrdner.h"
 
 #include <QPointer>
 #include <QString>
@@ -28,12 +29,9 @@ class Testhaushalt final
 {
 public:
     explicit Testhaushalt(int sprache = kDeutsch);
-    ~Testhaushalt();
-    Testhaushalt(const Testhaushalt&) = delete;
-    Testhaushalt& operator=(const Testhaushalt&) = delete;
 
     CBasis& Basis() { return *m_basis; }
-    const std::string& Ordner() const { return m_ordner; }
+    const std::string& Ordner() const { return m_ordner.Pfad(); }
     // Saves as "Ende" does and starts the program's data again on the same folder.
     CBasis& NeuerStart();
 
@@ -43,7 +41,8 @@ public:
     void RichteMeierEin();
 
 private:
-    std::string m_ordner;
+    // Declared first, so that the store is gone before its folder is removed.
+    TempOrdner m_ordner{"velmora-einstellungen"};
     std::unique_ptr<CBasis> m_basis;
 };
 

@@ -150,28 +150,17 @@ Json AlsJson(const CZIELKONTO& z)
             {"m_nZiel14", z.m_nZiel14}};
 }
 
-namespace {
-
-// The fields categories and sub-categories share.
-template<class K>
-Json Kategoriefelder(const K& k)
-{
-    return {{"m_strName", Text(k.m_strName)}, {"m_nAnzahl", k.m_nAnzahl}, {"m_nKat0C", k.m_nKat0C},
-            {"m_bBenutzt", k.m_bBenutzt},     {"m_nKat14", k.m_nKat14},   {"m_dSumme1", k.m_dSumme1},
-            {"m_dSumme2", k.m_dSumme2},       {"m_dSumme3", k.m_dSumme3}, {"m_dSumme4", k.m_dSumme4},
-            {"m_dSumme5", k.m_dSumme5},       {"m_dSumme6", k.m_dSumme6}, {"m_nKat48", k.m_nKat48}};
-}
-
-} // namespace
-
 Json AlsJson(const CUKategorie& u)
 {
-    return Kategoriefelder(u);
+    return {{"m_strName", Text(u.m_strName)}, {"m_nAnzahl", u.m_nAnzahl}, {"m_nKat0C", u.m_nKat0C},
+            {"m_bBenutzt", u.m_bBenutzt},     {"m_nKat14", u.m_nKat14},   {"m_dSumme1", u.m_dSumme1},
+            {"m_dSumme2", u.m_dSumme2},       {"m_dSumme3", u.m_dSumme3}, {"m_dSumme4", u.m_dSumme4},
+            {"m_dSumme5", u.m_dSumme5},       {"m_dSumme6", u.m_dSumme6}, {"m_nKat48", u.m_nKat48}};
 }
 
 Json AlsJson(const CKategorie& k)
 {
-    Json ergebnis = Kategoriefelder(k);
+    Json ergebnis = AlsJson(static_cast<const CUKategorie&>(k));
     ergebnis["m_arrUKategorien"] = Liste(k.m_arrUKategorien);
     return ergebnis;
 }
