@@ -1,3 +1,4 @@
+#include "Buchung.h"
 #include "EditKategorie.h"
 #include "Empfaenger.h"
 #include "Familienverwaltung.h"
@@ -63,24 +64,6 @@ void Schliesse(QDialog* fenster)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Books as the entry window does: the transaction, its booking, the usage marks and its month.
-void BucheWieDieEingabe(CBasis& basis)
-{
-    CInOut& t = basis.NeueTransaktion();
-    t.m_strAuftraggeber = "Anna, Giro-Konto";
-    t.m_strEmpfaenger = "Supermarkt";
-    t.m_strNutzniesser = "Anna";
-    t.m_strKategorie = "Lebensmittel";
-    t.m_strUKategorie = "Obst";
-    t.m_dBetrag = 12.5;
-    t.m_nDatum = kHeute;
-    basis.BucheTransaktion(t);
-    // The payer is Anna's own account, never counted as an external one.
-    basis.ZaehleNutzung(t, {.bZahler = false, .bEmpfaenger = true});
-    basis.m_nZaehler += 1;
-    basis.MonatGeaendert(t.m_nDatum / 100);
-}
-
 TEST(NeuerHaushalt, VomLeerenOrdnerBisZurErstenBuchungUndNachDemNeustartWieder)
 {
     Testhaushalt haushalt;
@@ -119,7 +102,8 @@ TEST(NeuerHaushalt, VomLeerenOrdnerBisZurErstenBuchungUndNachDemNeustartWieder)
         Schliesse(haupt.fremdKonten);
         Schliesse(haupt.kategorien);
 
-        BucheWieDieEingabe(haushalt.Basis());
+        BucheNeu(haushalt.Basis(),
+                 {"Anna, Giro-Konto", "Supermarkt", "Anna", "Lebensmittel", "Obst", "", 12.5, kHeute});
         haupt.hub.Benachrichtige(kDatenGeaendert, 0);
         EXPECT_EQ(QStringLiteral("Sparbuch"), Element<QTableView>(f, 1019)->model()->index(1, 0).data().toString())
             << "the refresh keeps Bernd marked";

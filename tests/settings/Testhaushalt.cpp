@@ -1,5 +1,6 @@
 #include "Testhaushalt.h"
 
+#include "Buchung.h"
 #include "Familienverwaltung.h"
 #include "Fremdkontenverwaltung.h"
 #include "Kategorienverwaltung.h"
@@ -47,20 +48,7 @@ void Testhaushalt::RichteMeierEin()
     ErstelleUKategorie(b, 0, "Strom");
     ErstelleUKategorie(b, 0, "Miete");
     ErstelleKategorie(b, "Auto");
-    CInOut& t = b.NeueTransaktion();
-    t.m_strAuftraggeber = "Anna, Giro-Konto";
-    t.m_strEmpfaenger = "Supermarkt";
-    t.m_strNutzniesser = "Anna";
-    t.m_strKategorie = "Wohnen";
-    t.m_strUKategorie = "Strom";
-    t.m_dBetrag = 30.0;
-    t.m_nDatum = kHeute;
-    b.BucheTransaktion(t);
-    b.MonatGeaendert(kHeute / 100);
-    b.m_arrZielKonten[0]->m_bBenutzt = 1;
-    b.m_arrZielKonten[0]->m_nAnzahl = 1;
-    b.m_arrKategorien[0]->m_bBenutzt = 1;
-    b.m_arrKategorien[0]->m_arrUKategorien[0]->m_bBenutzt = 1;
+    BucheNeu(b, {"Anna, Giro-Konto", "Supermarkt", "Anna", "Wohnen", "Strom", "", 30.0, kHeute});
 }
 
 void TestHub::Benachrichtige(int code, int arg)
