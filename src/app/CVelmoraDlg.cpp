@@ -5,6 +5,7 @@
 #include "CImageTextButton.h"
 #include "CPPToolTip.h"
 #include "EditKategorie.h"
+#include "EintragBearbeiten.h"
 #include "Eintrag_Bearbeiten.h"
 #include "Empfaenger.h"
 #include "Hauptballons.h"
@@ -13,6 +14,7 @@
 #include "KontostandModell.h"
 #include "MaleText.h"
 #include "Meldung.h"
+#include "Overview.h"
 #include "PersonenKonten.h"
 #include "QtText.h"
 #include "Sprachwahl.h"
@@ -264,6 +266,15 @@ void CVelmoraDlg::RichteFensterEin()
         SperreEingabeWaehrend(editor);
         return editor;
     });
+    // Without a parent window: the overview stays usable while the confirmation that opened it waits
+    // modally over its settings window.
+    m_uebersicht.SetzeFabrik([this] {
+        auto* uebersicht = new Overview(*m_basis, *this);
+        uebersicht->SetzeEintragswahl([this, uebersicht](bool geloescht, QPoint zelle) {
+            return EintragBearbeiten::Frage(*m_basis, geloescht, zelle, uebersicht);
+        });
+        return uebersicht;
+    });
 }
 
 PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
@@ -418,6 +429,8 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
                 einstellungen->Aktualisiere();
             if (Empfaenger* fremdKonten = m_fremdKonten.Offen())
                 fremdKonten->Aktualisiere();
+            if (Overview* uebersicht = m_uebersicht.Offen())
+                uebersicht->Aktualisiere();
             WendeSichtbarkeitAn(false);
             FuelleKontostaende();
             update();
@@ -460,10 +473,19 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
     }
 }
 
-void CVelmoraDlg::ZeigeUebersicht(int art, int, int, const std::string&, const std::string&)
+Overview* CVelmoraDlg::Uebersicht() const
 {
-    if (art == -1)
+    return m_uebersicht.Offen();
+}
+
+void CVelmoraDlg::ZeigeUebersicht(int art, int datum1, int datum2, const std::string& text1, const std::string& text2)
+{
+    if (art == -1) {
         m_uebersicht.Schliesse();
+        return;
+    }
+    if (Overview* uebersicht = m_uebersicht.Oeffne())
+        uebersicht->ZeigeMitFilter(art, datum1, datum2, text1, text2);
 }
 
 void CVelmoraDlg::SchliesseArbeitsfenster()

@@ -29,6 +29,7 @@ class EditKategorie;
 class Empfaenger;
 class InOut;
 class KontostandModell;
+class Overview;
 class PersonenKonten;
 
 // What the start-up asks of the world; tests replace the parts that would wait for a person.
@@ -82,6 +83,8 @@ public:
     // Builds the balloons of the main window afresh; the settings call it after the switch changed.
     void ErstelleBallons();
     CPPToolTip& Ballons() { return *m_ballons; }
+    // The open overview, or null. It has no parent window (see RichteFensterEin), so findChild misses it.
+    Overview* Uebersicht() const;
 
     // Locks the window: closes every working window, hides the balances and asks for the password.
     void Sperre();
@@ -142,7 +145,7 @@ private:
     Fensterplatz<PersonenKonten> m_einstellungen;
     Fensterplatz<Empfaenger> m_fremdKonten;
     Fensterplatz<EditKategorie> m_kategorien;
-    Fensterplatz<QDialog> m_uebersicht;
+    Fensterplatz<Overview> m_uebersicht;
     Fensterplatz<QDialog> m_dauerAuftraege;
     Fensterplatz<QDialog> m_auswertung;
 };

@@ -85,6 +85,7 @@ public:
     // Text of one cell, as shown and exported (cp1252).
     std::string Zelle(int zeile, int spalte) const;
     const CInOut* TransaktionDerZeile(int zeile) const;
+    const CBasis& Basis() const { return m_basis; }
 
     // Search: the search text lower-cased; a cell matches when its lower-cased text contains it.
     void SetzeSuche(const std::string& text);

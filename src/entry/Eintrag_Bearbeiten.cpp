@@ -96,6 +96,10 @@ Eintrag_Bearbeiten::Eintrag_Bearbeiten(Hub& hub, const CBasis& basis, int modus,
 
     setAccessibleName(windowTitle());
     setAccessibleDescription(GemalteTexte().join(QLatin1Char(' ')));
+    // Modal to the editor that asks, not to the whole program: the overview that "Zeige Transaktionen"
+    // opens must stay usable beside it.
+    if (parentWidget())
+        setWindowModality(Qt::WindowModal);
     setFixedSize(NoetigeBreite(), height());
 }
 

@@ -11,6 +11,7 @@
 #include "FremdKonten.h"
 #include "Generator.h"
 #include "InOut.h"
+#include "Overview.h"
 #include "PersonenKonten.h"
 
 #include <QAbstractButton>
@@ -159,6 +160,15 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
     normal.Benachrichtige(kOeffneFamilienKonten, 0);
     if (auto* familienKonten = normal.findChild<PersonenKonten*>())
         foto.Speichere(*familienKonten, QStringLiteral("family-accounts-") + kuerzel);
+
+    normal.findChild<QAbstractButton*>(QStringLiteral("c1003"))->click();
+    if (Overview* uebersicht = normal.Uebersicht()) {
+        foto.Speichere(*uebersicht, QStringLiteral("overview-") + kuerzel);
+        const std::string mitglied = basis.Familie()->m_arrPersonen.front()->m_strName;
+        uebersicht->ZeigeMitFilter(9, kHeute / 10000 * 10000 + 100, kHeute, mitglied, mitglied);
+        foto.Speichere(*uebersicht, QStringLiteral("overview-member-") + kuerzel);
+        uebersicht->close();
+    }
 
     normal.Basis().m_strPasswort = "geheim";
     normal.Sperre();

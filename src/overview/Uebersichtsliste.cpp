@@ -1,0 +1,55 @@
+#include "Uebersichtsliste.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace velmora {
+
+Uebersichtsliste::Uebersichtsliste(QWidget* eltern)
+    : QTableView(eltern)
+{
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumSectionSize(20);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setStretchLastSection(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void Uebersichtsliste::mousePressEvent(QMouseEvent* ereignis)
+{
+    m_bLinksGedrueckt = ereignis->button() == Qt::LeftButton;
+    QTableView::mousePressEvent(ereignis);
+}
+
+void Uebersichtsliste::mouseReleaseEvent(QMouseEvent* ereignis)
+{
+    QTableView::mouseReleaseEvent(ereignis);
+    if (ereignis->button() != Qt::LeftButton || !m_bLinksGedrueckt)
+        return;
+    m_bLinksGedrueckt = false;
+    const QModelIndex zelle = indexAt(ereignis->position().toPoint());
+    emit Geklickt(zelle.isValid() ? zelle.row() : -1, zelle.isValid() ? zelle.column() : -1);
+}
+
+void Uebersichtsliste::contextMenuEvent(QContextMenuEvent* ereignis)
+{
+    const QModelIndex zelle =
+        ereignis->reason() == QContextMenuEvent::Mouse ? indexAt(ereignis->pos()) : currentIndex();
+    if (zelle.isValid()) {
+        setCurrentIndex(zelle);
+        emit Rechtsklick(zelle.row(), zelle.column());
+    }
+    ereignis->accept();
+}
+
+} // namespace velmora
