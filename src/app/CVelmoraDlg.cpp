@@ -55,6 +55,8 @@ CVelmoraDlg::CVelmoraDlg(const std::string& datenOrdner, Startumgebung umgebung,
 {
     m_basis->m_uhr = umgebung.uhr;
     StarteDaten(*m_basis, datenOrdner);
+    // The overview and the analyses need every month; they are read on a second thread meanwhile.
+    m_basis->LadeMonateVoraus(m_basis->m_nErsterMonat * 100, m_basis->m_nHeute);
     if (m_basis->m_nSprache == 0)
         FrageSprache(umgebung);
 

@@ -1,5 +1,6 @@
 #include "Basis.h"
 
+#include "Monatsvorrat.h"
 #include "Text.h"
 
 #include <utility>
@@ -13,6 +14,8 @@ CBasis::CBasis()
                     "July", "August",  "September", "October", "November", "December"}
 {
 }
+
+CBasis::~CBasis() = default;
 
 void CBasis::BucheTransaktion(CInOut& transaktion)
 {

@@ -7,12 +7,14 @@
 #include "Uhr.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace velmora {
 
 class BinaerLeser;
+class Monatsvorrat;
 
 constexpr int kDeutsch = 2000;
 constexpr int kEnglisch = 1000;
@@ -31,6 +33,7 @@ class CBasis final
 {
 public:
     CBasis();
+    ~CBasis();
     CBasis(const CBasis&) = delete;
     CBasis& operator=(const CBasis&) = delete;
 
@@ -116,6 +119,9 @@ public:
     void LadeAlleMonate();
     // Loads every month from the month of vonDatum to that of bisDatum that is not loaded yet.
     void LadeMonate(int vonDatum, int bisDatum);
+    // Starts reading the months of the range on a second thread, so that a later LadeMonat finds them
+    // parsed. The store itself does not change until LadeMonat takes a month.
+    void LadeMonateVoraus(int vonDatum, int bisDatum);
     CLoadedFiles* GeladenerMonat(int monat);
 
     // Standing orders.
@@ -129,6 +135,7 @@ private:
     std::string MonatsDatei(int monat) const;
 
     int m_naechsterIndex = 0;
+    std::unique_ptr<Monatsvorrat> m_vorrat;
 };
 
 } // namespace velmora

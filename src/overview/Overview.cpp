@@ -363,9 +363,4 @@ void Overview::resizeEvent(QResizeEvent* ereignis)
         RichteSpaltenEin(false);
 }
 
-void Overview::reject()
-{
-    close();
-}
-
 } // namespace velmora

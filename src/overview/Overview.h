@@ -77,7 +77,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
-    void reject() override;
 
 private:
     void SetzeSprache();

@@ -28,7 +28,15 @@ Uebersichtsliste::Uebersichtsliste(QWidget* eltern)
 void Uebersichtsliste::mousePressEvent(QMouseEvent* ereignis)
 {
     m_bLinksGedrueckt = ereignis->button() == Qt::LeftButton;
-    QTableView::mousePressEvent(ereignis);
+    if (ereignis->button() != Qt::RightButton) {
+        QTableView::mousePressEvent(ereignis);
+        return;
+    }
+    const QModelIndex zelle = indexAt(ereignis->position().toPoint());
+    if (zelle.isValid()) {
+        setCurrentIndex(zelle);
+        emit Rechtsklick(zelle.row(), zelle.column());
+    }
 }
 
 void Uebersichtsliste::mouseReleaseEvent(QMouseEvent* ereignis)
@@ -41,11 +49,11 @@ void Uebersichtsliste::mouseReleaseEvent(QMouseEvent* ereignis)
     emit Geklickt(zelle.isValid() ? zelle.row() : -1, zelle.isValid() ? zelle.column() : -1);
 }
 
+// The mouse's right button is handled when pressed; this is the keyboard's way to the pop-up.
 void Uebersichtsliste::contextMenuEvent(QContextMenuEvent* ereignis)
 {
-    const QModelIndex zelle =
-        ereignis->reason() == QContextMenuEvent::Mouse ? indexAt(ereignis->pos()) : currentIndex();
-    if (zelle.isValid()) {
+    const QModelIndex zelle = currentIndex();
+    if (ereignis->reason() != QContextMenuEvent::Mouse && zelle.isValid()) {
         setCurrentIndex(zelle);
         emit Rechtsklick(zelle.row(), zelle.column());
     }

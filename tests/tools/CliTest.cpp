@@ -1,8 +1,11 @@
 // Runs velmora-cli itself on a generated household and checks what it prints.
 
+#include "Basis.h"
 #include "Json.h"
+#include "Tabellenexport.h"
 #include "TempOrdner.h"
 #include "Text.h"
+#include "Uebersicht.h"
 
 #include <gtest/gtest.h>
 
@@ -287,6 +290,45 @@ TEST_F(CliTest, FalscheAufrufeUndFehler)
         EXPECT_EQ("", lauf.aus) << aufruf;
     }
     EXPECT_TRUE(std::filesystem::is_empty(leer));
+}
+
+// The export writes what the overview's export writes for the same listing, in the book's language.
+TEST_F(CliTest, ExportSchreibtDieTabelleDerUebersicht)
+{
+    CBasis basis;
+    basis.m_strPfad = Haushalt();
+    ASSERT_EQ(0, basis.LadeEinstellungen());
+    basis.m_nVonDatum = 20261101;
+    basis.m_nBisDatum = 20261130;
+    OverviewListing liste(basis);
+    liste.LadeZeitraum();
+    liste.m_bFilter = 1;
+    liste.m_nFilterArt = 4;
+    liste.m_strFilterText = basis.m_arrInOut.front()->m_strKategorie;
+    liste.ZeigeGefiltert();
+    ASSERT_GT(liste.m_nZeilen, 0);
+
+    const std::string ziel = s_temp->Pfad() + "/DATA.XLS";
+    const std::vector<std::string> aufruf = {
+        "list",     Haushalt(), "--from", "20261101", "--to",
+        "20261130", "--filter", "4",      "--key",    Cp1252ZuUtf8(liste.m_strFilterText)};
+    std::vector<std::string> excel = aufruf;
+    excel.insert(excel.end(), {"--export", ziel});
+    const Lauf lauf = Starte(excel);
+    ASSERT_EQ(0, lauf.status) << lauf.fehler;
+    EXPECT_EQ(ziel + ".xls\n", lauf.aus);
+    EXPECT_EQ(ExportInhalt(liste, Exportformat::kExcel), Inhalt(ziel + ".xls"));
+
+    std::vector<std::string> csv = aufruf;
+    csv.insert(csv.end(), {"--export", s_temp->Pfad() + "/liste.csv"});
+    ASSERT_EQ(0, Starte(csv).status);
+    EXPECT_EQ(ExportInhalt(liste, Exportformat::kCsv), Inhalt(s_temp->Pfad() + "/liste.csv"));
+
+    std::vector<std::string> fehlt = aufruf;
+    fehlt.insert(fehlt.end(), {"--export", s_temp->Pfad() + "/fehlt/liste.xls"});
+    const Lauf fehler = Starte(fehlt);
+    EXPECT_EQ(1, fehler.status);
+    EXPECT_EQ("velmora-cli: cannot write " + s_temp->Pfad() + "/fehlt/liste.xls\n", fehler.fehler);
 }
 
 } // namespace

@@ -110,9 +110,13 @@ const char* Benutzung()
       the program's start-up, standing orders included, as JSON; --save then
       writes the changed months and the settings as leaving with "Ende" does
   list DIR --from YYYYMMDD --to YYYYMMDD [--today YYYYMMDD] [--all-months]
-           [--filter KIND --key TEXT] [--sort KEY [--ascending]]
+           [--filter KIND --key TEXT] [--sort KEY [--ascending]] [--export FILE]
       the overview listing: the nine cells of each row separated by tabs, then
-      "totals", income, expenses and transfers
+      "totals", income, expenses and transfers; with --export the listing is
+      written to FILE as the overview's export writes it, in the book's
+      language: UTF-8 CSV when FILE ends in .csv, else the tab-separated .xls
+      text (.xls is appended unless FILE ends in .xls), and the name of the
+      file written is printed
       KIND is 0 to 12; for kind 0, --key 1 lists the bookings of standing
       orders and --key 0 the others
       KEY is date, amount, payer, payee, beneficiary, category, subcategory

@@ -5,6 +5,7 @@
 #include "Generator.h"
 #include "Json.h"
 #include "Start.h"
+#include "Tabellenexport.h"
 #include "TempOrdner.h"
 #include "Text.h"
 #include "Uebersicht.h"
@@ -109,6 +110,19 @@ int SortierSchluessel(const Aufruf& aufruf)
                            text + "'");
 }
 
+// The listing as the overview's export writes it; the file written is named on the output.
+int Exportiere(const OverviewListing& liste, const std::string& ziel, std::ostream& aus, std::ostream& fehler)
+{
+    const Exportformat format = ExportformatVon(ziel);
+    const std::string datei = ExportDatei(ziel, format);
+    if (!SchreibeExport(datei, liste, format)) {
+        fehler << "velmora-cli: cannot write " << datei << '\n';
+        return kFehlgeschlagen;
+    }
+    aus << datei << '\n';
+    return kFertig;
+}
+
 int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 {
     const int von = aufruf.Datum("--from");
@@ -145,6 +159,9 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     } else {
         liste.ZeigeAlle();
     }
+
+    if (aufruf.Hat("--export"))
+        return Exportiere(liste, aufruf.Wert("--export"), aus, fehler);
 
     std::string zeile;
     for (int z = 0; z < static_cast<int>(liste.m_arrZeilen.size()); ++z) {
@@ -254,7 +271,7 @@ const std::vector<Befehl>& Befehle()
         {"dump", {{"--today"}, {"--all-months"}, {}}, Dump},
         {"startup", {{"--today", "--now"}, {"--save"}, {"--today", "--now"}}, Startup},
         {"list",
-         {{"--from", "--to", "--today", "--filter", "--key", "--sort"},
+         {{"--from", "--to", "--today", "--filter", "--key", "--sort", "--export"},
           {"--all-months", "--ascending"},
           {"--from", "--to"}},
          List},
