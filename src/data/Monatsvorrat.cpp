@@ -53,7 +53,8 @@ Monatsvorrat::Monatsvorrat(std::vector<std::string> pfade)
 {
     m_eintraege.reserve(pfade.size());
     for (std::string& pfad : pfade)
-        m_eintraege.push_back({std::move(pfad), false, false, {}});
+        m_eintraege.push_back({std::move(pfad), Stand::kOffen, {}});
+    m_nHinten = m_eintraege.size();
     m_faden = std::thread([this] { Lies(); });
 }
 
@@ -66,19 +67,30 @@ Monatsvorrat::~Monatsvorrat()
     m_faden.join();
 }
 
+bool Monatsvorrat::LiesEine(std::unique_lock<std::mutex>& sperre, bool vonHinten)
+{
+    // A caller may have read an entry of the middle itself.
+    while (m_nVorne < m_nHinten && m_eintraege[m_nVorne].stand != Stand::kOffen)
+        ++m_nVorne;
+    while (m_nVorne < m_nHinten && m_eintraege[m_nHinten - 1].stand != Stand::kOffen)
+        --m_nHinten;
+    if (m_bAufhoeren || m_nVorne >= m_nHinten)
+        return false;
+    Eintrag& eintrag = m_eintraege[vonHinten ? --m_nHinten : m_nVorne++];
+    eintrag.stand = Stand::kInArbeit;
+    sperre.unlock();
+    Monatsdatei datei = LiesMonatsdatei(eintrag.strPfad);
+    sperre.lock();
+    eintrag.datei = std::move(datei);
+    eintrag.stand = Stand::kFertig;
+    m_fertig.notify_all();
+    return true;
+}
+
 void Monatsvorrat::Lies()
 {
-    for (Eintrag& eintrag : m_eintraege) {
-        {
-            const std::lock_guard<std::mutex> sperre(m_sperre);
-            if (m_bAufhoeren)
-                break;
-        }
-        Monatsdatei datei = LiesMonatsdatei(eintrag.strPfad);
-        const std::lock_guard<std::mutex> sperre(m_sperre);
-        eintrag.datei = std::move(datei);
-        eintrag.bFertig = true;
-        m_fertig.notify_all();
+    std::unique_lock<std::mutex> sperre(m_sperre);
+    while (LiesEine(sperre, false)) {
     }
 }
 
@@ -86,14 +98,26 @@ std::optional<Monatsdatei> Monatsvorrat::Nimm(const std::string& pfad)
 {
     std::unique_lock<std::mutex> sperre(m_sperre);
     // Files are mostly taken in the order they are read: the search starts after the last one taken.
-    const auto passt = [&](const Eintrag& e) { return !e.bGenommen && e.strPfad == pfad; };
+    const auto passt = [&](const Eintrag& e) { return e.stand != Stand::kGenommen && e.strPfad == pfad; };
     auto it = std::find_if(m_eintraege.begin() + static_cast<std::ptrdiff_t>(m_nNaechster), m_eintraege.end(), passt);
     if (it == m_eintraege.end())
         it = std::find_if(m_eintraege.begin(), m_eintraege.end(), passt);
     if (it == m_eintraege.end())
         return std::nullopt;
-    m_fertig.wait(sperre, [&] { return it->bFertig; });
-    it->bGenommen = true;
+    if (it->stand == Stand::kOffen) {
+        // Not begun: this thread reads it now rather than wait its turn.
+        it->stand = Stand::kInArbeit;
+        sperre.unlock();
+        Monatsdatei datei = LiesMonatsdatei(it->strPfad);
+        sperre.lock();
+        it->stand = Stand::kGenommen;
+        return datei;
+    }
+    while (it->stand != Stand::kFertig) {
+        if (!LiesEine(sperre, true))
+            m_fertig.wait(sperre, [&] { return it->stand == Stand::kFertig; });
+    }
+    it->stand = Stand::kGenommen;
     m_nNaechster = static_cast<size_t>(it - m_eintraege.begin()) + 1;
     return std::move(it->datei);
 }

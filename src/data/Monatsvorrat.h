@@ -24,8 +24,9 @@ struct Monatsdatei
 // Reads and parses one monthly file. m_nIndex of the records is left as stored.
 Monatsdatei LiesMonatsdatei(const std::string& pfad);
 
-// Parses files on its own thread, in the order given, ahead of their use. It touches nothing but the
-// files and what it hands out, so the store stays single-threaded.
+// Parses files on its own thread, in the order given, ahead of their use. A caller that has to wait for
+// a file reads files from the far end meanwhile, so both cores work. It touches nothing but the files
+// and what it hands out, so the store stays single-threaded.
 class Monatsvorrat final
 {
 public:
@@ -39,19 +40,30 @@ public:
     std::optional<Monatsdatei> Nimm(const std::string& pfad);
 
 private:
+    enum class Stand
+    {
+        kOffen,
+        kInArbeit,
+        kFertig,
+        kGenommen,
+    };
     struct Eintrag
     {
         std::string strPfad;
-        bool bFertig = false;
-        bool bGenommen = false;
+        Stand stand = Stand::kOffen;
         Monatsdatei datei;
     };
     void Lies();
+    // Reads one open file, the first or the last not yet begun; false when none is left. Called with the
+    // lock held; the lock is let go while reading.
+    bool LiesEine(std::unique_lock<std::mutex>& sperre, bool vonHinten);
 
     std::vector<Eintrag> m_eintraege;
     std::mutex m_sperre;
     std::condition_variable m_fertig;
     bool m_bAufhoeren = false;
+    size_t m_nVorne = 0;  // entries before this one are begun
+    size_t m_nHinten = 0; // entries from this one on are begun
     size_t m_nNaechster = 0;
     std::thread m_faden;
 };

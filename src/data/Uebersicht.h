@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -94,11 +95,16 @@ public:
     int ErsteTrefferZeile() const;
 
 private:
+    // Room for the longest amount "%5.2f" can print.
+    using Zellenpuffer = std::array<char, 400>;
+    // The text of one of the columns 1 to 8, formatted into the buffer where it is a number.
+    std::string_view Zellentext(const CInOut& t, int spalte, Zellenpuffer& puffer) const;
     bool Qualifiziert(const CInOut& t, int bisDatum) const;
     void HaengeZeileAn(int index);
     int IconVon(int index) const;
 
     CBasis& m_basis;
+    bool m_bSucheZahl = false; // the search text could be part of an amount or a date
 };
 
 } // namespace velmora
