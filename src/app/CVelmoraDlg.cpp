@@ -4,6 +4,7 @@
 #include "CAboutDlg.h"
 #include "CImageTextButton.h"
 #include "CPPToolTip.h"
+#include "Dauerauftrag.h"
 #include "EditKategorie.h"
 #include "Eintrag_Bearbeiten.h"
 #include "Empfaenger.h"
@@ -264,6 +265,7 @@ void CVelmoraDlg::RichteFensterEin()
         SperreEingabeWaehrend(editor);
         return editor;
     });
+    m_dauerAuftraege.SetzeFabrik([this] { return new Dauerauftrag(*m_basis, *this, this); });
 }
 
 PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
@@ -418,6 +420,9 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
                 einstellungen->Aktualisiere();
             if (Empfaenger* fremdKonten = m_fremdKonten.Offen())
                 fremdKonten->Aktualisiere();
+            // The settings may have renamed, deleted or removed standing orders along with an account.
+            if (Dauerauftrag* dauerAuftraege = m_dauerAuftraege.Offen())
+                dauerAuftraege->Aktualisiere();
             WendeSichtbarkeitAn(false);
             FuelleKontostaende();
             update();
@@ -454,6 +459,10 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
         case kBearbeiteDauerAuftrag:
             if (InOut* eingabe = m_eingabe.Oeffne())
                 eingabe->LadeEintrag(arg, InOut::kDauerAuftrag);
+            break;
+        case kAktualisiereDauerAuftraege:
+            if (Dauerauftrag* dauerAuftraege = m_dauerAuftraege.Offen())
+                dauerAuftraege->Aktualisiere();
             break;
         default:
             break;

@@ -17,6 +17,13 @@ struct Ballon
     const char* text;
 };
 
+const char* const kMonatlich = "\nJeden Monat am gewählten Tag.\n"
+                               "In Monaten ohne diesen Tag wird nichts gebucht.\n";
+const char* const kWoechentlich = "\nJede Woche am gewählten Wochentag.\n";
+const char* const kTermine = "\nJedes Jahr an den Terminen der Liste.\n"
+                             "Monat und Tag wählen, mit -> hinzufügen;\n"
+                             "einen Termin anklicken und mit <- entfernen.\n";
+
 const Ballon kBallons[] = {
     {1040, "Übernehmen",
      "\nÜbernimmt die Transaktion; die Kontostände ändern sich sofort.\n"
@@ -58,6 +65,18 @@ const Ballon kBallons[] = {
     {1039, "Kommentar", "\nEin freier Kommentar zur Transaktion.\nDas Feld darf leer bleiben.\n"},
     {1038, "Betrag", "\nDer Betrag der Transaktion.\nKomma oder Punkt trennen die Cent ab: 12,50 oder 12.50.\n"},
     {1042, "Datum", "\nDas Datum der Transaktion.\nDer Pfeil öffnet einen Kalender.\n"},
+    {1048, "Aktiv", "\nNur ein aktiver Dauerauftrag wird ausgeführt.\n"},
+    {1054, "Beginn des Dauerauftrags",
+     "\nDer erste Tag, an dem der Auftrag ausgeführt wird.\n"
+     "Liegt er in der Vergangenheit, wird alles seitdem Fällige\n"
+     "sofort gebucht.\n"},
+    {1044, "Ende des Dauerauftrags", "\nDer letzte Tag, an dem der Auftrag ausgeführt wird.\n"},
+    {1049, "Zyklus: monatlich", kMonatlich},
+    {1051, "Zyklus: monatlich", kMonatlich},
+    {1050, "Zyklus: wöchentlich", kWoechentlich},
+    {1052, "Zyklus: wöchentlich", kWoechentlich},
+    {1053, "Zyklus: andere Termine", kTermine},
+    {1020, "Zyklus: andere Termine", kTermine},
 };
 
 } // namespace
