@@ -181,15 +181,7 @@ Auftragsergebnis SpeichereDauerAuftrag(CBasis& basis, const Buchungseingabe& ein
         auftrag->m_nNr = nummer;
     }
     CDauerAuftrag& a = *auftrag;
-    const Kontoseite zahler = TeileZeile(basis, eingabe.strZahler);
-    const Kontoseite empfaenger = TeileZeile(basis, eingabe.strEmpfaenger);
-    a.m_strAuftraggeber = zahler.Referenz();
-    a.m_strEmpfaenger = empfaenger.Referenz();
-    a.m_strNutzniesser = eingabe.strNutzniesser;
-    a.m_strKategorie = eingabe.strKategorie;
-    a.m_strUKategorie = eingabe.strUKategorie;
-    a.m_strKommentar = eingabe.strKommentar;
-    a.m_dBetrag = eingabe.dBetrag;
+    const auto [zahler, empfaenger] = UebernimmFormular(basis, a, eingabe);
     a.m_nStatus = entwurf.m_nAktiv;
     a.m_n48 = 1;
     a.m_nBeginn = entwurf.m_nBeginn;

@@ -8,22 +8,6 @@ namespace velmora {
 
 namespace {
 
-const std::string& TextFeld(const CDauerAuftrag& a, int schluessel)
-{
-    switch (schluessel) {
-        case kNachAuftraggeber:
-            return a.m_strAuftraggeber;
-        case kNachEmpfaenger:
-            return a.m_strEmpfaenger;
-        case kNachNutzniesser:
-            return a.m_strNutzniesser;
-        case kNachKategorie:
-            return a.m_strKategorie;
-        default:
-            return a.m_strUKategorie;
-    }
-}
-
 // The sort key of each column header; the comment column has none, the execution column only
 // toggles its direction.
 int SchluesselDerSpalte(int spalte)
@@ -70,7 +54,7 @@ int VergleicheDauerAuftraege(const CDauerAuftrag& a, const CDauerAuftrag& b, int
         case kNachBetrag:
             return a.m_dBetrag < b.m_dBetrag ? -1 : (b.m_dBetrag < a.m_dBetrag ? 1 : 0);
         default:
-            return VergleicheListenText(TextFeld(a, schluessel), TextFeld(b, schluessel));
+            return VergleicheListenText(TextSchluessel(a, schluessel), TextSchluessel(b, schluessel));
     }
 }
 

@@ -1,21 +1,10 @@
 #include "Eingabeballons.h"
 
-#include "Basis.h"
-#include "CPPToolTip.h"
-
-#include <QString>
-#include <QWidget>
+#include "Ballontabelle.h"
 
 namespace velmora {
 
 namespace {
-
-struct Ballon
-{
-    int id;
-    const char* titel;
-    const char* text;
-};
 
 const char* const kMonatlich = "\nJeden Monat am gewählten Tag.\n"
                                "In Monaten ohne diesen Tag wird nichts gebucht.\n";
@@ -24,7 +13,7 @@ const char* const kTermine = "\nJedes Jahr an den Terminen der Liste.\n"
                              "Monat und Tag wählen, mit -> hinzufügen;\n"
                              "einen Termin anklicken und mit <- entfernen.\n";
 
-const Ballon kBallons[] = {
+const Ballontext kBallons[] = {
     {1040, "Übernehmen",
      "\nÜbernimmt die Transaktion; die Kontostände ändern sich sofort.\n"
      "Der Knopf wird aktiv, sobald ein Betrag eingegeben ist\n"
@@ -83,15 +72,7 @@ const Ballon kBallons[] = {
 
 void FuelleEingabeballons(CPPToolTip& ballons, const CBasis& basis, const std::function<QWidget*(int)>& steuerelement)
 {
-    ballons.RemoveAllTools();
-    if (!basis.m_bTooltips || !basis.Deutsch())
-        return;
-    const QString vorlage =
-        QStringLiteral("<center><h1>%1</h1></center><br><hr color=blue><br><center>%2</center><br>");
-    for (const Ballon& b : kBallons) {
-        if (QWidget* control = steuerelement(b.id))
-            ballons.AddTool(control, vorlage.arg(QString::fromUtf8(b.titel), QString::fromUtf8(b.text)));
-    }
+    FuelleDeutscheBallons(ballons, basis, kBallons, steuerelement);
 }
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "Auftragsansicht.h"
 
 #include "Kleindialog.h"
+#include "Listenansicht.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -10,19 +11,7 @@ namespace velmora {
 Auftragsansicht::Auftragsansicht(QWidget* eltern)
     : QTableView(eltern)
 {
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setTabKeyNavigation(false);
-    setShowGrid(true);
-    setWordWrap(false);
-    setIconSize(QSize(16, 16));
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    verticalHeader()->hide();
-    verticalHeader()->setDefaultSectionSize(20);
-    horizontalHeader()->setSectionsClickable(true);
-    horizontalHeader()->setHighlightSections(false);
+    RichteListenansichtEin(*this);
     horizontalHeader()->setMinimumSectionSize(16);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &Auftragsansicht::KopfGeklickt);
 }

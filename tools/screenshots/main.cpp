@@ -110,7 +110,9 @@ void Dauerauftraege(Fotograf& foto, CVelmoraDlg& hauptfenster, bool deutsch, con
     if (!ansicht)
         return;
     const QPixmap bild = foto.Speichere(*liste, QStringLiteral("orders-") + kuerzel);
-    foto.Ballonbild(bild, {}, deutsch ? 184 : 0, {429, 255});
+    // The right part of the window, with the totals, in the picture's proportions.
+    foto.Ballonbild(bild, QRect(bild.width() - bild.height() * 429 / 255, 0, bild.height() * 429 / 255, bild.height()),
+                    deutsch ? 184 : 0, {429, 255});
     foto.Ballonbild(bild, QRect(ansicht->pos(), QSize(528, 52)), deutsch ? 197 : 0, {264, 26});
     emit ansicht->Geklickt(0, kSpalteEmpfaenger);
     foto.Speichere(*liste, QStringLiteral("orders-filtered-") + kuerzel);
