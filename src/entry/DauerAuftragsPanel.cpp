@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace velmora {
 
@@ -157,11 +158,13 @@ void DauerAuftragsPanel::ZeigeEntwurf()
 {
     const QSignalBlocker aktiv(m_ui->c1048);
     m_ui->c1048->setChecked(m_entwurf.m_nAktiv == 1);
-    for (auto [feld, datum] :
-         {std::pair{m_ui->c1054, m_entwurf.m_nBeginn}, std::pair{m_ui->c1044, m_entwurf.m_nEnde}}) {
+    // A date the pickers cannot show becomes today or the default end; the draft takes what they show.
+    for (auto [feld, datum, ersatz] : {std::tuple{m_ui->c1054, &m_entwurf.m_nBeginn, QDate::currentDate()},
+                                       std::tuple{m_ui->c1044, &m_entwurf.m_nEnde, AlsDatum(kEndeVorgabe)}}) {
         const QSignalBlocker still(feld);
-        const QDate wert = AlsDatum(datum);
-        feld->setDate(wert.isValid() ? wert : AlsDatum(kEndeVorgabe));
+        const QDate wert = AlsDatum(*datum);
+        feld->setDate(wert.isValid() ? wert : ersatz);
+        *datum = AlsDatumswert(feld->date());
     }
     QRadioButton* art[] = {m_ui->c1049, m_ui->c1050, m_ui->c1053};
     art[std::clamp(m_entwurf.m_nZyklusArt, 0, 2)]->setChecked(true);
