@@ -256,14 +256,15 @@ void CVelmoraDlg::RichteFensterEin()
 {
     m_eingabe.SetzeFabrik([this] { return new InOut(*m_basis, *this, this); });
     m_einstellungen.SetzeFabrik([this] { return NeueEinstellungen(static_cast<int>(PersonenKonten::Form::kVoll)); });
-    m_fremdKonten.SetzeFabrik([this] {
-        auto* editor = new Empfaenger(*m_basis, *this, this);
-        editor->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& neu, int art) {
-            return FrageNachEintrag(modus, name, neu, art);
+    const auto editor = [this](auto* neu) {
+        neu->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& text, int art) {
+            return FrageNachEintrag(modus, name, text, art);
         });
-        SperreEingabeWaehrend(editor);
-        return editor;
-    });
+        GibEingabeFreiNach(neu);
+        return neu;
+    };
+    m_fremdKonten.SetzeFabrik([this, editor] { return editor(new Empfaenger(*m_basis, *this, this)); });
+    m_kategorien.SetzeFabrik([this, editor] { return editor(new EditKategorie(*m_basis, *this, this)); });
 }
 
 PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
@@ -284,10 +285,14 @@ PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
     return einstellungen;
 }
 
-void CVelmoraDlg::SperreEingabeWaehrend(QWidget* editor)
+void CVelmoraDlg::SperreEingabe()
 {
     if (InOut* eingabe = m_eingabe.Offen())
         eingabe->setEnabled(false);
+}
+
+void CVelmoraDlg::GibEingabeFreiNach(QWidget* editor)
+{
     connect(editor, &QObject::destroyed, this, [this] {
         if (m_bBeendet)
             return;
@@ -423,17 +428,16 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
             update();
             break;
         case kOeffneFremdKonten:
-            m_fremdKonten.Oeffne();
+            if (m_fremdKonten.Oeffne())
+                SperreEingabe();
             break;
         case kOeffneKategorien:
-            m_kategorien.Oeffne([this, arg] {
-                auto* editor = new EditKategorie(*m_basis, *this, this, arg);
-                editor->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& neu, int art) {
-                    return FrageNachEintrag(modus, name, neu, art);
-                });
-                SperreEingabeWaehrend(editor);
-                return editor;
-            });
+            if (EditKategorie* editor = m_kategorien.Oeffne()) {
+                // A new editor and one already open alike turn to the category asked for.
+                if (arg >= 0)
+                    editor->WaehleKategorie(arg);
+                SperreEingabe();
+            }
             break;
         case kOeffneFamilienKonten:
             m_einstellungen.Oeffne(

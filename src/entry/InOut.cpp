@@ -114,11 +114,15 @@ void InOut::Fuelle(int maske)
     }
 }
 
-// Refills one list from the store and keeps its choice when that row is still there.
+// Refills one list from the store and keeps its choice when that row is still there. Payer and payee
+// come back alike, the family's accounts first.
 void InOut::FrischeAuf(Auswahlliste liste)
 {
     const std::string vorher = m_astrWert[liste];
-    m_modelle[liste]->Fuelle(m_nKategorie);
+    if (liste == kZahlerListe || liste == kEmpfaengerListe)
+        m_modelle[liste]->FuelleKonten();
+    else
+        m_modelle[liste]->Fuelle(m_nKategorie);
     m_anSortierung[liste] = -1;
     m_ansichten[liste]->ZeigeSortierung(-1);
     const int zeile = ZeileMitText(m_modelle[liste]->Zeilen(), vorher);
