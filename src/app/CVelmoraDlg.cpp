@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,7 @@
 #include <QTableView>
 #include <QTime>
 #include <QTimer>
+#include <QToolTip>
 
 namespace velmora {
 
@@ -44,6 +46,14 @@ const QPoint kHeuteOrt(352, 8);
 const QPoint kLetzterAufrufOrt(316, 46);
 const QPoint kPasswortFrageOrt(80, 200);
 const QRect kListenOrt(176, 80, 376, 232);
+constexpr Schrift kKopfSchrift{30};
+// The family name ends where today's date begins; a longer name is shortened with "…".
+const QRect kFamilienNameFeld(kFamilienNameOrt, QPoint(kHeuteOrt.x() - 12, kFamilienNameOrt.y() + 30));
+
+QString AufFamilienNameFeld(const QString& name)
+{
+    return QFontMetrics(SchriftFuer(kKopfSchrift)).elidedText(name, Qt::ElideRight, kFamilienNameFeld.width());
+}
 
 } // namespace
 
@@ -571,6 +581,20 @@ void CVelmoraDlg::keyPressEvent(QKeyEvent* ereignis)
     QDialog::keyPressEvent(ereignis);
 }
 
+bool CVelmoraDlg::event(QEvent* ereignis)
+{
+    // A shortened family name shows whole in its tooltip.
+    if (ereignis->type() == QEvent::ToolTip && m_basis->Familie()) {
+        const auto* hilfe = static_cast<QHelpEvent*>(ereignis);
+        const QString name = GemalteTexte().front();
+        if (kFamilienNameFeld.contains(hilfe->pos()) && AufFamilienNameFeld(name) != name) {
+            QToolTip::showText(hilfe->globalPos(), name.trimmed(), this, kFamilienNameFeld);
+            return true;
+        }
+    }
+    return QDialog::event(ereignis);
+}
+
 void CVelmoraDlg::resizeEvent(QResizeEvent* ereignis)
 {
     QDialog::resizeEvent(ereignis);
@@ -622,8 +646,8 @@ void CVelmoraDlg::paintEvent(QPaintEvent* ereignis)
     const QStringList texte = GemalteTexte();
     int n = 0;
     if (m_basis->Familie())
-        MaleText(maler, kFamilienNameOrt, texte[n++], {30}, Qt::black);
-    MaleText(maler, kHeuteOrt, texte[n++], {30}, Qt::black);
+        MaleText(maler, kFamilienNameOrt, AufFamilienNameFeld(texte[n++]), kKopfSchrift, Qt::black);
+    MaleText(maler, kHeuteOrt, texte[n++], kKopfSchrift, Qt::black);
     if (m_basis->m_nLetzterAufruf != 0)
         MaleText(maler, kLetzterAufrufOrt, texte[n++], {20}, Qt::black);
     if (n < texte.size())

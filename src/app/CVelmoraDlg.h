@@ -87,6 +87,7 @@ public:
     void Sperre();
 
 protected:
+    bool event(QEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
