@@ -37,10 +37,10 @@ void Hauptfenster(Buehne& b)
     b.Pruefe(b.Haupt(), QStringLiteral("locked"));
 }
 
-void Hauptballons(Buehne& b)
+// Every balloon of a window, opened on its control.
+void PruefeBallons(Buehne& b, CPPToolTip& ballons, QWidget& fenster)
 {
-    CPPToolTip& ballons = b.Haupt().Ballons();
-    for (QWidget* control : b.Haupt().findChildren<QWidget*>()) {
+    for (QWidget* control : fenster.findChildren<QWidget*>()) {
         if (ballons.ToolText(control).isEmpty() || !control->isVisible())
             continue;
         ballons.ZeigeFuer(control, control->mapToGlobal(control->rect().center()));
@@ -48,6 +48,15 @@ void Hauptballons(Buehne& b)
             b.Pruefe(*ballon, control->objectName());
         ballons.Verstecke();
     }
+}
+
+void Ballons(Buehne& b)
+{
+    PruefeBallons(b, b.Haupt().Ballons(), b.Haupt());
+    auto& eingabe = b.Oeffne<InOut>(CVelmoraDlg::kEingabe);
+    PruefeBallons(b, eingabe.Ballons(), eingabe);
+    auto& einstellungen = b.Oeffne<PersonenKonten>(CVelmoraDlg::kEinstellungen);
+    PruefeBallons(b, einstellungen.Ballons(), einstellungen);
 }
 
 void Info(Buehne& b)
@@ -151,7 +160,7 @@ void PrintTo(const Auftritt& auftritt, std::ostream* aus)
 
 const Auftritt kAuftritte[] = {
     {"Hauptfenster", Hauptfenster},
-    {"Hauptballons", Hauptballons},
+    {"Ballons", Ballons},
     {"Info", Info},
     {"Eingabe", Eingabe},
     {"Kleindialoge", Kleindialoge},
