@@ -165,6 +165,8 @@ TEST(Dauerauftrag, UmbuchungNachKontoGefiltert)
               fenster.Gemalt());
     fenster.Klicke(0, kSpalteKategorie);
     EXPECT_TRUE(fenster.Gemalt().startsWith(QStringLiteral("Kategorie|Wohnen / Jahr|")));
+    fenster.Klicke(0, kSpalteAusfuehrung);
+    EXPECT_TRUE(fenster.Gemalt().startsWith(QStringLiteral("Ausführung|monatlich, jeden 1. / Jahr|")));
     fenster.KlickeDaneben();
     EXPECT_EQ(2, fenster.Zeilen());
     EXPECT_FALSE(Sichtbar(*fenster, Dauerauftrag::kZeigeAlles));
