@@ -117,7 +117,7 @@ public:
     void MonatGeaendert(int monat);
     int SpeichereMonate();
     void LadeAlleMonate();
-    // Loads every month from the month of vonDatum to that of bisDatum that is not loaded yet.
+    // Loads every calendar month from the month of vonDatum to that of bisDatum that is not loaded yet.
     void LadeMonate(int vonDatum, int bisDatum);
     // Starts reading the months of the range on a second thread, so that a later LadeMonat finds them
     // parsed. The store itself does not change until LadeMonat takes a month.

@@ -1,9 +1,11 @@
 // Measures how long the program takes from process start until its main window is on the screen,
-// doing exactly what the program does at start-up, on the data folder given. With --overview it goes on
-// until the overview is on the screen listing every transaction from the first month to today, as a
-// user who opens it on the whole range sees it.
+// doing exactly what the program does at start-up, on the data folder given. With --orders it then
+// presses the main button "Daueraufträge" and measures until the standing-order list is on the screen.
+// With --overview it presses "Einzel-Übersicht" with the range set from the first month to today, and
+// measures until the overview is on the screen listing every transaction of that range.
 
 #include "CVelmoraDlg.h"
+#include "Dauerauftrag.h"
 #include "Overview.h"
 #include "QtText.h"
 
@@ -49,21 +51,37 @@ double SeitBoot()
 int main(int argc, char** argv)
 {
     const auto mainBeginn = std::chrono::steady_clock::now();
-    const bool uebersicht = argc == 3 && std::string(argv[1]) == "--overview";
-    if (argc != 2 && !uebersicht) {
-        std::fprintf(stderr, "usage: velmora-starttime [--overview] DATA_FOLDER\n");
+    const bool auftraege = argc == 3 && std::string(argv[2]) == "--orders";
+    const bool uebersicht = argc == 3 && std::string(argv[2]) == "--overview";
+    if (argc != 2 && !auftraege && !uebersicht) {
+        std::fprintf(stderr, "usage: velmora-starttime DATA_FOLDER [--orders | --overview]\n");
         return 2;
     }
     QApplication anwendung(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     velmora::Startumgebung umgebung;
     umgebung.sprachwahl = [] { return velmora::kDeutsch; };
-    velmora::CVelmoraDlg hauptfenster(velmora::AlsCp1252(QString::fromLocal8Bit(argv[argc - 1])), umgebung);
+    velmora::CVelmoraDlg hauptfenster(velmora::AlsCp1252(QString::fromLocal8Bit(argv[1])), umgebung);
     hauptfenster.show();
     if (!QTest::qWaitForWindowExposed(&hauptfenster))
         return 1;
-    int zeilen = -1;
+    const double gesamt = (SeitBoot() - ProzessStart()) * 1000.0;
+    const double abMain =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - mainBeginn).count();
+    std::printf("{\"process_start_to_shown_ms\": %.0f, \"main_to_shown_ms\": %.1f, \"transactions_loaded\": %zu",
+                gesamt, abMain, hauptfenster.Basis().m_arrInOut.size());
+    if (auftraege) {
+        const auto druck = std::chrono::steady_clock::now();
+        hauptfenster.findChild<QAbstractButton*>(QStringLiteral("c1041"))->click();
+        auto* liste = hauptfenster.findChild<velmora::Dauerauftrag*>();
+        if (!liste || !QTest::qWaitForWindowExposed(liste))
+            return 1;
+        std::printf(", \"orders_open_ms\": %.1f, \"orders_listed\": %zu",
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - druck).count(),
+                    liste->Liste().m_arrZeilen.size());
+    }
     if (uebersicht) {
+        const auto druck = std::chrono::steady_clock::now();
         velmora::CBasis& basis = hauptfenster.Basis();
         basis.m_nVonDatum = basis.m_nErsterMonat * 100 + 1;
         basis.m_nBisDatum = basis.m_nHeute;
@@ -71,18 +89,10 @@ int main(int argc, char** argv)
         velmora::Overview* fenster = hauptfenster.Uebersicht();
         if (!fenster || !QTest::qWaitForWindowExposed(fenster))
             return 1;
-        zeilen = fenster->Liste().m_nZeilen;
+        std::printf(", \"overview_open_ms\": %.1f, \"process_start_to_overview_ms\": %.0f, \"overview_listed\": %d",
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - druck).count(),
+                    (SeitBoot() - ProzessStart()) * 1000.0, fenster->Liste().m_nZeilen);
     }
-    const double gesamt = (SeitBoot() - ProzessStart()) * 1000.0;
-    const double abMain =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - mainBeginn).count();
-    if (uebersicht) {
-        std::printf("{\"process_start_to_overview_ms\": %.0f, \"main_to_overview_ms\": %.1f, \"transactions_loaded\": "
-                    "%zu, \"rows_listed\": %d}\n",
-                    gesamt, abMain, hauptfenster.Basis().m_arrInOut.size(), zeilen);
-        return 0;
-    }
-    std::printf("{\"process_start_to_shown_ms\": %.0f, \"main_to_shown_ms\": %.1f, \"transactions_loaded\": %zu}\n",
-                gesamt, abMain, hauptfenster.Basis().m_arrInOut.size());
+    std::printf("}\n");
     return 0;
 }
