@@ -1,23 +1,12 @@
 #include "Uebersichtsballons.h"
 
-#include "Basis.h"
-#include "CPPToolTip.h"
-
-#include <QString>
-#include <QWidget>
+#include "Ballontabelle.h"
 
 namespace velmora {
 
 namespace {
 
-struct Ballon
-{
-    int id;
-    const char* titel;
-    const char* text;
-};
-
-const Ballon kBallons[] = {
+const Ballontext kBallons[] = {
     {1079, "Speichern im Excel-Format",
      "\nDer angezeigte Tabelleninhalt wird in Tabellenform gespeichert,\n"
      "so wie er gerade gefiltert und sortiert ist.\n"
@@ -51,15 +40,7 @@ const Ballon kBallons[] = {
 void FuelleUebersichtsballons(CPPToolTip& ballons, const CBasis& basis,
                               const std::function<QWidget*(int id)>& steuerelement)
 {
-    ballons.RemoveAllTools();
-    if (!basis.m_bTooltips || !basis.Deutsch())
-        return;
-    const QString vorlage =
-        QStringLiteral("<center><h1>%1</h1></center><br><hr color=blue><br><center>%2</center><br>");
-    for (const Ballon& b : kBallons) {
-        if (QWidget* control = steuerelement(b.id))
-            ballons.AddTool(control, vorlage.arg(QString::fromUtf8(b.titel), QString::fromUtf8(b.text)));
-    }
+    FuelleDeutscheBallons(ballons, basis, kBallons, steuerelement);
 }
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #include "Uebersichtsliste.h"
 
+#include "Listenansicht.h"
+
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -9,20 +11,11 @@ namespace velmora {
 Uebersichtsliste::Uebersichtsliste(QWidget* eltern)
     : QTableView(eltern)
 {
-    setShowGrid(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setWordWrap(false);
+    RichteListenansichtEin(*this);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setMinimumSectionSize(20);
-    horizontalHeader()->setSectionsClickable(true);
-    horizontalHeader()->setStretchLastSection(false);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void Uebersichtsliste::mousePressEvent(QMouseEvent* ereignis)

@@ -54,8 +54,8 @@ std::vector<GemalterText> Datumsbeschriftung(bool deutsch, QRect vonOrt, QRect b
 {
     const int hoehe = QFontMetrics(SchriftFuer(kDatumsSchrift)).height();
     const auto bei = [hoehe](QRect ort) { return QPoint(ort.left(), ort.top() + (ort.height() - hoehe) / 2); };
-    return {{bei(vonOrt), Sprachtext(deutsch, "von", "from"), kDatumsSchrift, kBeschriftungsFarbe},
-            {bei(bisOrt), Sprachtext(deutsch, "bis", "to"), kDatumsSchrift, kBeschriftungsFarbe}};
+    return {{Sprachtext(deutsch, "von", "from"), bei(vonOrt), kDatumsSchrift, kBeschriftungsFarbe},
+            {Sprachtext(deutsch, "bis", "to"), bei(bisOrt), kDatumsSchrift, kBeschriftungsFarbe}};
 }
 
 Uebersichtsbild Summenbild(const OverviewListing& liste, QRect tafel)
@@ -95,24 +95,24 @@ Uebersichtsbild Summenbild(const OverviewListing& liste, QRect tafel)
     Uebersichtsbild bild;
     for (const Zeile& z : zeilen) {
         const QString wert = QString::asprintf("%6.2f", z.wert);
-        bild.texte.push_back({{wortX, t + z.y}, z.wort, kSummenSchrift, z.wortFarbe});
-        bild.texte.push_back({{wertRechts - Breite(wert, kSummenSchrift), t + z.y}, wert, kSummenSchrift, z.wertFarbe});
+        bild.texte.push_back({z.wort, {wortX, t + z.y}, kSummenSchrift, z.wortFarbe});
+        bild.texte.push_back({wert, {wertRechts - Breite(wert, kSummenSchrift), t + z.y}, kSummenSchrift, z.wertFarbe});
     }
     bild.linie = QLine(wortX, t + 43, r - kLinienRand, t + 43);
 
     const int l = tafel.left();
     if (liste.m_strFilterText.empty()) {
         bild.texte.insert(bild.texte.begin(),
-                          {{l + 40, t + 35}, Sprachtext(basis.Deutsch(), "Gesamt", "Total"), kTitelSchrift, Qt::black});
+                          {Sprachtext(basis.Deutsch(), "Gesamt", "Total"), {l + 40, t + 35}, kTitelSchrift, Qt::black});
         return bild;
     }
-    std::vector<GemalterText> titel = {{{l + 10, t + 5}, Filterart(liste), kTitelSchrift, Qt::black}};
+    std::vector<GemalterText> titel = {{Filterart(liste), {l + 10, t + 5}, kTitelSchrift, Qt::black}};
     if (liste.m_nFilterArt > 0) {
         const int platz = wortX - kAbstand * 2 - (l + 20);
         const QString schluessel =
             QFontMetrics(SchriftFuer(kTitelSchrift))
                 .elidedText(AlsQString(liste.m_strFilterText), Qt::ElideRight, std::max(platz, 0));
-        titel.push_back({{l + 20, t + 35}, schluessel, kTitelSchrift, kBeschriftungsFarbe});
+        titel.push_back({schluessel, {l + 20, t + 35}, kTitelSchrift, kBeschriftungsFarbe});
     }
     bild.texte.insert(bild.texte.begin(), titel.begin(), titel.end());
     return bild;

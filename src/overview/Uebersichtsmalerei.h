@@ -14,14 +14,6 @@ namespace velmora {
 
 class OverviewListing;
 
-struct GemalterText
-{
-    QPoint ort; // top-left corner
-    QString text;
-    Schrift schrift;
-    QColor farbe;
-};
-
 struct Uebersichtsbild
 {
     std::vector<GemalterText> texte;

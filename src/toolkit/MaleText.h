@@ -18,6 +18,16 @@ struct Schrift
     int nGewicht = 800; // 400 normal, 800 bold
 };
 
+// A text a window paints: what, where (its top-left corner), in which font and colour. Windows lay their
+// painted texts out once and both paint them and read them out to screen readers.
+struct GemalterText
+{
+    QString text;
+    QPoint ort;
+    Schrift schrift;
+    QColor farbe;
+};
+
 // Draws text with its top-left corner at the position.
 void MaleText(QPainter& maler, QPoint position, const QString& text, Schrift schrift, QColor farbe);
 

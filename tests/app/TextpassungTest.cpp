@@ -14,6 +14,7 @@
 #include "Empfaenger.h"
 #include "FremdKonten.h"
 #include "InOut.h"
+#include "Overview.h"
 #include "PersonenKonten.h"
 #include "Sprachwahl.h"
 #include "Start.h"
@@ -195,6 +196,23 @@ void Dauerauftraege(Buehne& b)
     PruefeBallons(b, eingabe.Ballons(), eingabe);
 }
 
+// The overview with the largest amounts in its totals, filtered by the long account (its key the longest
+// there is) and by the long member, searched, and its balloons.
+void Uebersicht(Buehne& b)
+{
+    b.KlickeHaupt(CVelmoraDlg::kUebersicht);
+    Overview& fenster = *b.Haupt().Uebersicht();
+    b.Pruefe(fenster);
+    PruefeBallons(b, fenster.Ballons(), fenster);
+    const std::string konto = std::string(kLangesMitglied) + ", " + kLangesKonto;
+    b.Haupt().ZeigeUebersicht(1, kHeute / 100 * 100, kHeute, konto, konto);
+    b.Pruefe(fenster, QStringLiteral("account"));
+    b.Haupt().ZeigeUebersicht(9, kHeute / 100 * 100, kHeute, kLangesMitglied, kLangesMitglied);
+    b.Pruefe(fenster, QStringLiteral("member"));
+    Tippe(fenster, Overview::kSuche, QStringLiteral("Wasser"));
+    b.Pruefe(fenster, QStringLiteral("searched"));
+}
+
 // Every window and dialog of the program, staged as a user opens it. A new window adds its line here,
 // such as {"Uebersicht", [](Buehne& b) { b.Pruefe(b.Oeffne<Overview>(CVelmoraDlg::kUebersicht)); }}.
 struct Auftritt
@@ -218,6 +236,7 @@ const Auftritt kAuftritte[] = {
     {"FamilienKonten", FamilienKonten},
     {"Editoren", Editoren},
     {"Dauerauftraege", Dauerauftraege},
+    {"Uebersicht", Uebersicht},
 };
 
 class Textpassung : public ::testing::TestWithParam<Auftritt>
