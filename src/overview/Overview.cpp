@@ -93,6 +93,7 @@ Overview::Overview(CBasis& basis, Hub& hub, QWidget* eltern)
     FuelleUebersichtsballons(*m_ballons, m_basis, [this](int id) { return Steuerelement(id); });
     m_ui->aussen->activate();
     RichteSpaltenEin(true);
+    m_ui->c1019->setFocus();
     m_bEingerichtet = true;
 }
 

@@ -2,7 +2,8 @@
 // doing exactly what the program does at start-up, on the data folder given. With --orders it then
 // presses the main button "Daueraufträge" and measures until the standing-order list is on the screen.
 // With --overview it presses "Einzel-Übersicht" with the range set from the first month to today, and
-// measures until the overview is on the screen listing every transaction of that range.
+// measures until the overview is on the screen listing every transaction of that range, then times a
+// header sort and a search there.
 
 #include "CVelmoraDlg.h"
 #include "Dauerauftrag.h"
@@ -11,6 +12,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 #include <clocale>
 
@@ -92,6 +96,18 @@ int main(int argc, char** argv)
         std::printf(", \"overview_open_ms\": %.1f, \"process_start_to_overview_ms\": %.0f, \"overview_listed\": %d",
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - druck).count(),
                     (SeitBoot() - ProzessStart()) * 1000.0, fenster->Liste().m_nZeilen);
+        // Then a click on the header "Auftraggeber" and a search that finds nothing, each until painted.
+        const auto kopf = std::chrono::steady_clock::now();
+        auto* liste = fenster->findChild<QTableView*>(QStringLiteral("c1019"));
+        emit liste->horizontalHeader()->sectionClicked(1);
+        liste->viewport()->repaint();
+        const auto suche = std::chrono::steady_clock::now();
+        fenster->findChild<QLineEdit*>(QStringLiteral("c1092"))->setText(QStringLiteral("nirgends zu finden"));
+        liste->viewport()->repaint();
+        const auto ende = std::chrono::steady_clock::now();
+        std::printf(", \"overview_sort_ms\": %.1f, \"overview_search_ms\": %.1f",
+                    std::chrono::duration<double, std::milli>(suche - kopf).count(),
+                    std::chrono::duration<double, std::milli>(ende - suche).count());
     }
     std::printf("}\n");
     return 0;
