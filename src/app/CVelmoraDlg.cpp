@@ -6,7 +6,6 @@
 #include "CPPToolTip.h"
 #include "Dauerauftrag.h"
 #include "EditKategorie.h"
-#include "EintragBearbeiten.h"
 #include "Eintrag_Bearbeiten.h"
 #include "Empfaenger.h"
 #include "Hauptballons.h"
@@ -283,13 +282,7 @@ void CVelmoraDlg::RichteFensterEin()
     m_dauerAuftraege.SetzeFabrik([this] { return new Dauerauftrag(*m_basis, *this, this); });
     // Without a parent window: the overview stays usable while the confirmation that opened it waits
     // modally over its settings window.
-    m_uebersicht.SetzeFabrik([this] {
-        auto* uebersicht = new Overview(*m_basis, *this);
-        uebersicht->SetzeEintragswahl([this, uebersicht](bool geloescht, QPoint zelle) {
-            return EintragBearbeiten::Frage(*m_basis, geloescht, zelle, uebersicht);
-        });
-        return uebersicht;
-    });
+    m_uebersicht.SetzeFabrik([this] { return new Overview(*m_basis, *this); });
 }
 
 PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)

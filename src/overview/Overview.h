@@ -12,7 +12,6 @@
 #include "Uebersicht.h"
 
 #include <QDialog>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,15 +50,8 @@ public:
         kBisText = 1123,
     };
 
-    // The right-click pop-up: whether the entry is deleted and the global top-left corner of the clicked
-    // cell; answers 0 cancel, 1 edit, 2 delete, 3 restore, 4 delete for good. The main window sets it
-    // to the entry dialogs' pop-up; without one a right click does nothing.
-    using Eintragswahl = std::function<int(bool geloescht, QPoint zelle)>;
-
     Overview(CBasis& basis, Hub& hub, QWidget* eltern = nullptr);
     ~Overview() override;
-
-    void SetzeEintragswahl(Eintragswahl wahl) { m_eintragswahl = std::move(wahl); }
 
     // Lists the transactions another window asks for: datum1 is a month key times 100 (yyyymm00), the
     // range runs from its first day to datum2, or to the end of that month when datum2 is 0. Kind 0
@@ -109,7 +101,6 @@ private:
     OverviewListing m_liste;
     UebersichtModell* m_modell = nullptr;
     CPPToolTip* m_ballons = nullptr;
-    Eintragswahl m_eintragswahl;
     bool m_bEingerichtet = false;
 };
 

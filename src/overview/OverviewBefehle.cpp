@@ -2,6 +2,7 @@
 // the export of the listed table.
 
 #include "Basis.h"
+#include "EintragBearbeiten.h"
 #include "Exportdialog.h"
 #include "Hub.h"
 #include "Meldung.h"
@@ -15,23 +16,10 @@
 
 namespace velmora {
 
-namespace {
-
-enum Wahl
-{
-    kAbbruch = 0,
-    kBearbeiten = 1,
-    kLoeschen = 2,
-    kWiederherstellen = 3,
-    kEndgueltigLoeschen = 4,
-};
-
-} // namespace
-
 void Overview::Rechtsklick(int zeile, int spalte)
 {
     const CInOut* zeilenTransaktion = m_liste.TransaktionDerZeile(zeile);
-    if (!zeilenTransaktion || !m_eintragswahl)
+    if (!zeilenTransaktion)
         return;
     const int position = m_basis.PositionVonIndex(zeilenTransaktion->m_nIndex);
     if (position < 0 || m_basis.m_arrInOut[static_cast<size_t>(position)]->m_nStatus <= kEndgueltigGeloescht)
@@ -40,20 +28,20 @@ void Overview::Rechtsklick(int zeile, int spalte)
     const QTableView* liste = m_ui->c1019;
     const QPoint ecke = liste->viewport()->mapToGlobal(liste->visualRect(m_modell->index(zeile, spalte)).topLeft());
     CInOut& t = *m_basis.m_arrInOut[static_cast<size_t>(position)];
-    switch (m_eintragswahl(t.m_nStatus < 0, ecke)) {
-        case kLoeschen:
+    switch (EintragBearbeiten::Frage(m_basis, t.m_nStatus < 0, ecke, this)) {
+        case EintragBearbeiten::kLoeschen:
             Loesche(position);
             break;
-        case kBearbeiten:
+        case EintragBearbeiten::kBearbeiten:
             Bearbeite(position);
             break;
-        case kWiederherstellen:
+        case EintragBearbeiten::kWiederherstellen:
             m_basis.BucheTransaktion(t);
             MonatGeaendert(t);
             BaueNachAenderungNeu();
             m_hub.Benachrichtige(kDatenGeaendert, 0);
             break;
-        case kEndgueltigLoeschen:
+        case EintragBearbeiten::kEndgueltigLoeschen:
             MonatGeaendert(t);
             m_basis.EntferneTransaktion(position);
             BaueNachAenderungNeu();

@@ -3,6 +3,7 @@
 #include "Buchung.h"
 #include "Dateinamen.h"
 #include "Datenbau.h"
+#include "EintragBearbeiten.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -84,8 +85,8 @@ int Uebersichtshaushalt::Position(double betrag) const
 Uebersichtsfenster::Uebersichtsfenster(CBasis& basis, Hub& hub)
     : m_fenster(new Overview(basis, hub))
 {
-    m_fenster->SetzeEintragswahl([this](bool geloescht, QPoint) {
-        angeboten.push_back(geloescht);
+    EintragBearbeiten::SetzeAntwort([this](EintragBearbeiten& popup) {
+        angeboten.push_back(popup.findChild<QWidget*>(QStringLiteral("c1025"))->isVisibleTo(&popup));
         return wahl;
     });
     m_fenster->show();
@@ -95,6 +96,7 @@ Uebersichtsfenster::Uebersichtsfenster(CBasis& basis, Hub& hub)
 
 Uebersichtsfenster::~Uebersichtsfenster()
 {
+    EintragBearbeiten::SetzeAntwort({});
     delete m_fenster.data();
 }
 

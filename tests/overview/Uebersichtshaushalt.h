@@ -50,7 +50,8 @@ public:
     std::vector<std::pair<int, int>> nachrichten;
 };
 
-// The overview, shown; its right-click pop-up answers with `wahl`, and tests read what it offered.
+// The overview, shown; its right-click pop-up answers with `wahl`, and tests read whether it offered the
+// choices of a deleted entry.
 class Uebersichtsfenster final
 {
 public:
