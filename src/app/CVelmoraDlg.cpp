@@ -18,6 +18,7 @@
 #include "Sprachwahl.h"
 #include "Start.h"
 #include "Text.h"
+#include "grafik.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -256,6 +257,7 @@ void CVelmoraDlg::RichteFensterEin()
 {
     m_eingabe.SetzeFabrik([this] { return new InOut(*m_basis, *this, this); });
     m_einstellungen.SetzeFabrik([this] { return NeueEinstellungen(static_cast<int>(PersonenKonten::Form::kVoll)); });
+    m_auswertung.SetzeFabrik([this] { return new grafik(*m_basis, *this, this); });
     m_fremdKonten.SetzeFabrik([this] {
         auto* editor = new Empfaenger(*m_basis, *this, this);
         editor->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& neu, int art) {
@@ -418,6 +420,8 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
                 einstellungen->Aktualisiere();
             if (Empfaenger* fremdKonten = m_fremdKonten.Offen())
                 fremdKonten->Aktualisiere();
+            if (grafik* auswertung = m_auswertung.Offen())
+                auswertung->Aktualisiere();
             WendeSichtbarkeitAn(false);
             FuelleKontostaende();
             update();

@@ -27,6 +27,7 @@ class CImageTextButton;
 class CPPToolTip;
 class EditKategorie;
 class Empfaenger;
+class grafik;
 class InOut;
 class KontostandModell;
 class PersonenKonten;
@@ -144,7 +145,7 @@ private:
     Fensterplatz<EditKategorie> m_kategorien;
     Fensterplatz<QDialog> m_uebersicht;
     Fensterplatz<QDialog> m_dauerAuftraege;
-    Fensterplatz<QDialog> m_auswertung;
+    Fensterplatz<grafik> m_auswertung;
 };
 
 } // namespace velmora

@@ -12,6 +12,7 @@
 #include "Generator.h"
 #include "InOut.h"
 #include "PersonenKonten.h"
+#include "grafik.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -159,6 +160,17 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
     normal.Benachrichtige(kOeffneFamilienKonten, 0);
     if (auto* familienKonten = normal.findChild<PersonenKonten*>())
         foto.Speichere(*familienKonten, QStringLiteral("family-accounts-") + kuerzel);
+
+    normal.findChild<QAbstractButton*>(QStringLiteral("c1004"))->click();
+    if (auto* auswertung = normal.findChild<grafik*>()) {
+        const QPixmap bild = foto.Speichere(*auswertung, QStringLiteral("analyses-") + kuerzel);
+        foto.Ballonbild(bild, {}, deutsch ? 183 : 0, {287, 299});
+        foto.Ballonbild(bild, auswertung->findChild<QWidget*>(QStringLiteral("c1019"))->geometry(), deutsch ? 195 : 0,
+                        {166, 95});
+        foto.Ballonbild(bild, auswertung->findChild<QWidget*>(QStringLiteral("c1024"))->geometry(), deutsch ? 196 : 0,
+                        {191, 95});
+        auswertung->close();
+    }
 
     normal.Basis().m_strPasswort = "geheim";
     normal.Sperre();
