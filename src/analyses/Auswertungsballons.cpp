@@ -56,12 +56,8 @@ void FuelleAuswertungsballons(CPPToolTip& ballons, const CBasis& basis,
     ballons.RemoveAllTools();
     if (!basis.m_bTooltips || !basis.Deutsch())
         return;
-    const QString vorlage =
-        QStringLiteral("<center><h1>%1</h1></center><br><hr color=blue><br><center>%2</center><br>");
     for (const Ballon& b : kBallons) {
-        QString text = vorlage.arg(QString::fromUtf8(b.titel), QString::fromUtf8(b.text));
-        if (b.bild != 0)
-            text += QStringLiteral("<bmp idres=%1>").arg(b.bild);
+        const QString text = Ballontext(QString::fromUtf8(b.titel), QString::fromUtf8(b.text), b.bild);
         for (int id : b.ids) {
             if (QWidget* control = steuerelement(id))
                 ballons.AddTool(control, text);

@@ -67,11 +67,9 @@ void FuelleEingabeballons(CPPToolTip& ballons, const CBasis& basis, const std::f
     ballons.RemoveAllTools();
     if (!basis.m_bTooltips || !basis.Deutsch())
         return;
-    const QString vorlage =
-        QStringLiteral("<center><h1>%1</h1></center><br><hr color=blue><br><center>%2</center><br>");
     for (const Ballon& b : kBallons) {
         if (QWidget* control = steuerelement(b.id))
-            ballons.AddTool(control, vorlage.arg(QString::fromUtf8(b.titel), QString::fromUtf8(b.text)));
+            ballons.AddTool(control, Ballontext(QString::fromUtf8(b.titel), QString::fromUtf8(b.text)));
     }
 }
 

@@ -54,6 +54,15 @@ TEST(Auswertung, DasHauptfensterOeffnetSieUndLaesstSieNachJederAenderungNeuRechn
     QTest::mouseClick(knopf, Qt::LeftButton);
     RaeumeAuf();
     EXPECT_TRUE(offen.isNull()) << "a second press closes it";
+
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    offen = fenster.findChild<grafik*>();
+    ASSERT_FALSE(offen.isNull());
+    QTest::keyClick(offen, Qt::Key_Escape);
+    RaeumeAuf();
+    EXPECT_TRUE(offen.isNull()) << "Escape closes it";
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    EXPECT_NE(nullptr, fenster.findChild<grafik*>()) << "and the button opens it again";
 }
 
 } // namespace
