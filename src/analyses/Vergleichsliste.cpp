@@ -42,8 +42,11 @@ Vergleichsliste::Vergleichsliste(const CBasis& basis, const Vergleich& vergleich
 void Vergleichsliste::Fuelle()
 {
     beginResetModel();
-    if (m_art == kMonate)
-        m_eintraege = m_vergleich.Monatseintraege();
+    m_eintraege.clear();
+    if (m_art == kMonate) {
+        for (const CUKategorie* eintrag : m_vergleich.Monatseintraege())
+            m_eintraege.push_back(*eintrag);
+    }
     endResetModel();
 }
 
@@ -51,7 +54,7 @@ const CUKategorie* Vergleichsliste::EintragDerZeile(int zeile) const
 {
     if (m_art != kMonate || zeile < 0 || zeile / 2 >= static_cast<int>(m_eintraege.size()))
         return nullptr;
-    return m_eintraege[static_cast<size_t>(zeile / 2)];
+    return &m_eintraege[static_cast<size_t>(zeile / 2)];
 }
 
 int Vergleichsliste::rowCount(const QModelIndex& eltern) const

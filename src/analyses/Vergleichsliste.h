@@ -4,6 +4,7 @@
 // monthly list (two rows per category or sub-category, month B above month A). The cells hold the
 // texts a screen reader reads; the list's painter draws them, and the bars, from the same rows.
 
+#include "Records.h"
 #include "Vergleich.h"
 
 #include <QAbstractTableModel>
@@ -53,7 +54,8 @@ public:
 
     Vergleichsliste(const CBasis& basis, const Vergleich& vergleich, Art art, QObject* eltern = nullptr);
 
-    // Takes the rows afresh from the comparison.
+    // Takes the rows afresh from the comparison. The monthly rows are copies, so that a category the
+    // settings remove never leaves the list pointing into the void before the next refresh.
     void Fuelle();
     // The category or sub-category of a monthly row, or null.
     const CUKategorie* EintragDerZeile(int zeile) const;
@@ -71,7 +73,7 @@ private:
     const CBasis& m_basis;
     const Vergleich& m_vergleich;
     Art m_art;
-    std::vector<CUKategorie*> m_eintraege;
+    std::vector<CUKategorie> m_eintraege;
 };
 
 } // namespace velmora

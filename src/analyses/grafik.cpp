@@ -13,6 +13,7 @@
 #include "Texte.h"
 #include "Vergleichsliste.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -39,6 +40,13 @@ constexpr int kFilterUKategorie = 5;
 bool MitZweiterAuswahl(int auswahl)
 {
     return auswahl >= kAuswahlFamilienKonto && auswahl <= kAuswahlNutzniesser;
+}
+
+// A long category or account name shows whole in the opened list, however narrow the closed box.
+void PasseListeAn(QComboBox* box)
+{
+    box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) +
+                                 box->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 } // namespace
@@ -184,6 +192,7 @@ void grafik::FuelleAuswahl()
         m_ui->c1065->addItem(
             QStringLiteral("%1: %2").arg(Zeichenkette(sprache, kTxtKategorie), AlsQString(kategorie->m_strName)));
     m_ui->c1065->setCurrentIndex(m_vergleich.m_nAuswahl);
+    PasseListeAn(m_ui->c1065);
 }
 
 void grafik::FuelleZweiteAuswahl(int auswahl)
@@ -194,7 +203,8 @@ void grafik::FuelleZweiteAuswahl(int auswahl)
         for (const std::string& name : Vergleichsnamen(m_basis, auswahl))
             m_ui->c1066->addItem(AlsQString(name));
         m_ui->c1066->setAccessibleName(m_ui->c1065->itemText(auswahl));
-    } else if (auswahl >= kAuswahlKategorie) {
+    } else if (auswahl >= kAuswahlKategorie &&
+               auswahl - kAuswahlKategorie < static_cast<int>(m_basis.m_arrKategorien.size())) {
         const CKategorie& kategorie = *m_basis.m_arrKategorien[static_cast<size_t>(auswahl - kAuswahlKategorie)];
         if (kategorie.m_arrUKategorien.empty())
             m_ui->c1066->addItem(QString());
@@ -204,6 +214,7 @@ void grafik::FuelleZweiteAuswahl(int auswahl)
             m_ui->c1066->addItem(AlsQString(ukategorie->m_strName));
     }
     m_ui->c1066->setVisible(MitZweiterAuswahl(auswahl));
+    PasseListeAn(m_ui->c1066);
 }
 
 void grafik::AuswahlGewaehlt(int auswahl)
