@@ -33,6 +33,8 @@ constexpr int kZeilenHoehe = 22;
 // Width of the label column of the annual and of the monthly list.
 constexpr int kMonatsSpalte = 55;
 constexpr int kKategorieSpalte = 120;
+// Room the cell painter leaves beside a text.
+constexpr int kTextRand = 6;
 // Filter kinds of the overview: one category, one sub-category.
 constexpr int kFilterKategorie = 4;
 constexpr int kFilterUKategorie = 5;
@@ -137,7 +139,6 @@ void grafik::RichteListeEin(QTableView* liste, Vergleichsliste* modell)
     liste->horizontalHeader()->setHighlightSections(false);
     liste->horizontalHeader()->setSectionsClickable(false);
     liste->horizontalHeader()->setMinimumSectionSize(1);
-    liste->horizontalHeader()->setStretchLastSection(true);
     liste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The list ends with a whole row, so that scrolled to its end no half row stands under the header.
@@ -147,13 +148,22 @@ void grafik::RichteListeEin(QTableView* liste, Vergleichsliste* modell)
 
 void grafik::RichteSpaltenEin()
 {
-    for (const auto& [liste, erste] : {std::pair{m_ui->c1019, kMonatsSpalte}, {m_ui->c1024, kKategorieSpalte}}) {
+    for (const auto& [liste, breite] : {std::pair{m_ui->c1019, kMonatsSpalte}, {m_ui->c1024, kKategorieSpalte}}) {
+        // A long category name widens its column rather than being cut; the bars give way.
+        int erste = breite;
+        for (int zeile = 0; zeile < liste->model()->rowCount(); ++zeile) {
+            const QString text = liste->model()->index(zeile, Vergleichsliste::kBeschriftung).data().toString();
+            erste = std::max(erste, liste->fontMetrics().horizontalAdvance(text) + kTextRand);
+        }
         const int client = liste->width() - 2 * liste->frameWidth();
         const int w = client - liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - (erste + 2);
+        const int balken = static_cast<int>(0.55 * w);
+        const int betrag = static_cast<int>(0.15 * w);
         liste->setColumnWidth(Vergleichsliste::kBeschriftung, erste);
-        liste->setColumnWidth(Vergleichsliste::kBalken, static_cast<int>(0.55 * w));
-        liste->setColumnWidth(Vergleichsliste::kEinnahmen, static_cast<int>(0.15 * w));
-        liste->setColumnWidth(Vergleichsliste::kAusgaben, static_cast<int>(0.15 * w));
+        liste->setColumnWidth(Vergleichsliste::kBalken, balken);
+        liste->setColumnWidth(Vergleichsliste::kEinnahmen, betrag);
+        liste->setColumnWidth(Vergleichsliste::kAusgaben, betrag);
+        liste->setColumnWidth(Vergleichsliste::kDifferenz, w - balken - 2 * betrag);
     }
 }
 

@@ -316,12 +316,37 @@ TEST(Auswertung, DerSummenkastenFaerbtDieDifferenzenUndHaeltJedenText)
     }
 }
 
+// Every label and figure of a list fits its cell, beside the room the painter leaves, and every column
+// lies within the list.
+void PruefeZellen(QTableView* liste)
+{
+    EXPECT_LE(liste->horizontalHeader()->length(), liste->viewport()->width());
+    for (int zeile = 0; zeile < liste->model()->rowCount(); ++zeile) {
+        for (int spalte : {0, 2, 3, 4}) {
+            const QModelIndex index = liste->model()->index(zeile, spalte);
+            // Labels stand left with their leading blank; figures stand right, where leading blanks give way.
+            const QString text = spalte == 0 ? index.data().toString() : index.data().toString().trimmed();
+            const int rand = spalte == 0 ? 0 : 4;
+            EXPECT_LE(liste->fontMetrics().horizontalAdvance(text) + rand, liste->visualRect(index).width())
+                << text.toStdString();
+        }
+    }
+}
+
 // Headings and periods stay within their places in both languages and every month, and no painted
-// text runs under a control.
+// text runs under a control; the lists' headers, labels and figures fit their columns with the longest
+// names and the largest amount.
 TEST(Auswertung, JederGemalteTextPasstAnSeinenPlatz)
 {
     for (int sprache : {kDeutsch, kEnglisch}) {
-        Auswertung a({}, sprache);
+        Auswertung a({{"Anna, Giro", "Markt", 9999999.99, 20261201, 1, "Wohnen", "Strom"}}, sprache);
+        a.basis.m_arrKategorien[2]->m_strName = "Versicherungen und Steuer";
+        a.basis.m_arrKategorien[0]->m_arrUKategorien[1]->m_strName = "Wohngeb\xE4udeversicherungen";
+        a.f().Aktualisiere();
+        PruefeZellen(a.Liste(1019));
+        PruefeZellen(a.Liste(1024));
+        Waehle(a.f(), 1065, 4);
+        PruefeZellen(a.Liste(1024));
         for (int schritt = 0; schritt < 12; ++schritt) {
             std::vector<QRect> plaetze;
             const auto texte = Beschriftungen(a.basis, a.f().Stand(), [&a, &plaetze](int id) {
