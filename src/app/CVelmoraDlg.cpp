@@ -4,6 +4,7 @@
 #include "CAboutDlg.h"
 #include "CImageTextButton.h"
 #include "CPPToolTip.h"
+#include "Dauerauftrag.h"
 #include "EditKategorie.h"
 #include "Eintrag_Bearbeiten.h"
 #include "Empfaenger.h"
@@ -277,6 +278,7 @@ void CVelmoraDlg::RichteFensterEin()
     };
     m_fremdKonten.SetzeFabrik([this, editor] { return editor(new Empfaenger(*m_basis, *this, this)); });
     m_kategorien.SetzeFabrik([this, editor] { return editor(new EditKategorie(*m_basis, *this, this)); });
+    m_dauerAuftraege.SetzeFabrik([this] { return new Dauerauftrag(*m_basis, *this, this); });
 }
 
 PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
@@ -437,6 +439,9 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
                 fremdKonten->Aktualisiere();
             if (grafik* auswertung = m_auswertung.Offen())
                 auswertung->Aktualisiere();
+            // The settings may have renamed, deleted or removed standing orders along with an account.
+            if (Dauerauftrag* dauerAuftraege = m_dauerAuftraege.Offen())
+                dauerAuftraege->Aktualisiere();
             WendeSichtbarkeitAn(false);
             FuelleKontostaende();
             update();
@@ -472,6 +477,10 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
         case kBearbeiteDauerAuftrag:
             if (InOut* eingabe = m_eingabe.Oeffne())
                 eingabe->LadeEintrag(arg, InOut::kDauerAuftrag);
+            break;
+        case kAktualisiereDauerAuftraege:
+            if (Dauerauftrag* dauerAuftraege = m_dauerAuftraege.Offen())
+                dauerAuftraege->Aktualisiere();
             break;
         default:
             break;

@@ -25,6 +25,7 @@ namespace velmora {
 
 class CImageTextButton;
 class CPPToolTip;
+class Dauerauftrag;
 class EditKategorie;
 class Empfaenger;
 class grafik;
@@ -147,7 +148,7 @@ private:
     Fensterplatz<Empfaenger> m_fremdKonten;
     Fensterplatz<EditKategorie> m_kategorien;
     Fensterplatz<QDialog> m_uebersicht;
-    Fensterplatz<QDialog> m_dauerAuftraege;
+    Fensterplatz<Dauerauftrag> m_dauerAuftraege;
     Fensterplatz<grafik> m_auswertung;
 };
 

@@ -1,5 +1,6 @@
 #include "Hauptballons.h"
 
+#include "Ballontabelle.h"
 #include "Basis.h"
 #include "CPPToolTip.h"
 #include "QtText.h"
@@ -71,7 +72,7 @@ void FuelleHauptballons(CPPToolTip& ballons, const CBasis& basis, const std::fun
     const bool deutsch = basis.Deutsch();
     for (const Ballon& b : kBallons)
         ballons.AddTool(steuerelement(b.id),
-                        Ballontext(Sprachtext(deutsch, b.titelDe, b.titelEn), Sprachtext(deutsch, b.textDe, b.textEn),
+                        BallonHtml(Sprachtext(deutsch, b.titelDe, b.titelEn), Sprachtext(deutsch, b.textDe, b.textEn),
                                    deutsch ? b.bildDe : b.bildEn));
 }
 

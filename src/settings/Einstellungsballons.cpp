@@ -1,5 +1,6 @@
 #include "Einstellungsballons.h"
 
+#include "Ballontabelle.h"
 #include "Basis.h"
 #include "CPPToolTip.h"
 
@@ -74,7 +75,7 @@ void FuelleEinstellungsballons(CPPToolTip& ballons, const CBasis& basis,
     if (basis.m_bTooltips == 0 || !basis.Deutsch())
         return;
     for (const Ballon& b : kBallons)
-        ballons.AddTool(steuerelement(b.id), Ballontext(QString::fromUtf8(b.titel), QString::fromUtf8(b.text), 0,
+        ballons.AddTool(steuerelement(b.id), BallonHtml(QString::fromUtf8(b.titel), QString::fromUtf8(b.text), 0,
                                                         QString::fromLatin1(b.regel)));
 }
 

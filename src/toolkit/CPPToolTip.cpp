@@ -263,13 +263,4 @@ void RichteBallonsEin(CPPToolTip& ballons)
     ballons.SetDelayTime(1000);
 }
 
-QString Ballontext(const QString& titel, const QString& text, int bild, const QString& regel)
-{
-    QString html = QStringLiteral("<center><h1>") + titel + QStringLiteral("</h1></center><br><hr color=") + regel +
-                   QStringLiteral("><br><center>") + text + QStringLiteral("</center><br>");
-    if (bild != 0)
-        html += QStringLiteral("<bmp idres=%1>").arg(bild);
-    return html;
-}
-
 } // namespace velmora

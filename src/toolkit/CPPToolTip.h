@@ -102,9 +102,4 @@ private:
 // The usual set-up of a window's balloons: the two behaviour bits and the one-second delay.
 void RichteBallonsEin(CPPToolTip& ballons);
 
-// A balloon's text in the windows' common form: the title centred as a heading, a rule in that colour, the
-// centred body and, when a number is given, the picture of that number below.
-QString Ballontext(const QString& titel, const QString& text, int bild = 0,
-                   const QString& regel = QStringLiteral("blue"));
-
 } // namespace velmora

@@ -2,10 +2,12 @@
 // amounts: labels, buttons, check boxes, group titles and painted texts fit their space, stay inside
 // their window and overlap nothing.
 
+#include "Auftragsentwurf.h"
 #include "Bedienung.h"
 #include "Buehne.h"
 #include "CAboutDlg.h"
 #include "CPPToolTip.h"
+#include "Dauerauftrag.h"
 #include "EditKategorie.h"
 #include "EintragBearbeiten.h"
 #include "Eintrag_Bearbeiten.h"
@@ -182,6 +184,54 @@ void Auswertung(Buehne& b)
     }
 }
 
+// The longest names with the largest amount, weekly, so that the yearly totals are as long as they get.
+CDauerAuftrag& LangerDauerAuftrag(CBasis& basis)
+{
+    auto& a = *basis.m_arrDauerAuftraege.emplace_back(std::make_unique<CDauerAuftrag>());
+    a.m_strAuftraggeber = std::string(kLangesMitglied) + ", " + kLangesKonto;
+    a.m_strEmpfaenger = kLangesFremdKonto;
+    a.m_strNutzniesser = kLangesMitglied;
+    a.m_strKategorie = kLangeKategorie;
+    a.m_strUKategorie = "Wohngeb\xE4udeversicherungen";
+    a.m_strKommentar = "Abschlag Strom und Wasser f\xFCr das ganze Jahr";
+    a.m_dBetrag = kGroessterBetrag;
+    a.m_nZyklus = 53;
+    a.m_strZyklus = ZyklusBeschreibung(53, basis.Deutsch());
+    a.m_nStatus = 1;
+    a.m_nBeginn = kHeute;
+    return a;
+}
+
+// The list whole, filtered by the long account, searched, with a deleted order; then the entry window
+// on a new order and on the long one with its fixed dates, and the balloons of both.
+void Dauerauftraege(Buehne& b)
+{
+    LangerDauerAuftrag(b.Basis());
+    LangerDauerAuftrag(b.Basis()).m_n48 = -1;
+    auto& liste = b.Oeffne<Dauerauftrag>(CVelmoraDlg::kDauerAuftraege);
+    b.Pruefe(liste);
+    PruefeBallons(b, liste.Ballons(), liste);
+    KlickeZeile(Element<QTableView>(liste, Dauerauftrag::kListe), 0);
+    b.Pruefe(liste, QStringLiteral("filtered"));
+    Tippe(liste, Dauerauftrag::kSuche, QStringLiteral("Wasser"));
+    b.Pruefe(liste, QStringLiteral("searched"));
+
+    Klicke(liste, Dauerauftrag::kNeu);
+    auto& eingabe = *b.Haupt().findChild<InOut*>();
+    b.Pruefe(eingabe, QStringLiteral("new order"));
+    Tippe(eingabe, InOut::kBetrag, QString());
+    Klicke(eingabe, 3);
+    b.Pruefe(eingabe, QStringLiteral("no amount"));
+    CDauerAuftrag& lang = *b.Basis().m_arrDauerAuftraege.front();
+    lang.m_nZyklus = 0;
+    for (int monat = 1; monat <= 12; ++monat)
+        lang.m_arrTermine.push_back(std::make_unique<CTermin>(
+            CTermin{TagesText(monat + 19), b.Basis().MonatsName(monat), 0, "", monat * 100 + monat + 19}));
+    b.Haupt().Benachrichtige(kBearbeiteDauerAuftrag, lang.m_nNr);
+    b.Pruefe(eingabe, QStringLiteral("editing an order"));
+    PruefeBallons(b, eingabe.Ballons(), eingabe);
+}
+
 // Every window and dialog of the program, staged as a user opens it. A new window adds its line here,
 // such as {"Uebersicht", [](Buehne& b) { b.Pruefe(b.Oeffne<Overview>(CVelmoraDlg::kUebersicht)); }}.
 struct Auftritt
@@ -205,6 +255,7 @@ const Auftritt kAuftritte[] = {
     {"FamilienKonten", FamilienKonten},
     {"Editoren", Editoren},
     {"Auswertung", Auswertung},
+    {"Dauerauftraege", Dauerauftraege},
 };
 
 class Textpassung : public ::testing::TestWithParam<Auftritt>
