@@ -28,6 +28,7 @@ class CPPToolTip;
 class Dauerauftrag;
 class EditKategorie;
 class Empfaenger;
+class grafik;
 class InOut;
 class KontostandModell;
 class Overview;
@@ -151,7 +152,7 @@ private:
     Fensterplatz<EditKategorie> m_kategorien;
     Fensterplatz<Overview> m_uebersicht;
     Fensterplatz<Dauerauftrag> m_dauerAuftraege;
-    Fensterplatz<QDialog> m_auswertung;
+    Fensterplatz<grafik> m_auswertung;
 };
 
 } // namespace velmora
