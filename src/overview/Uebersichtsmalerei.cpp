@@ -118,10 +118,4 @@ Uebersichtsbild Summenbild(const OverviewListing& liste, QRect tafel)
     return bild;
 }
 
-void Male(QPainter& maler, const std::vector<GemalterText>& texte)
-{
-    for (const GemalterText& t : texte)
-        MaleText(maler, t.ort, t.text, t.schrift, t.farbe);
-}
-
 } // namespace velmora

@@ -29,6 +29,4 @@ std::vector<GemalterText> Datumsbeschriftung(bool deutsch, QRect vonOrt, QRect b
 // is shortened with an ellipsis.
 Uebersichtsbild Summenbild(const OverviewListing& liste, QRect tafel);
 
-void Male(QPainter& maler, const std::vector<GemalterText>& texte);
-
 } // namespace velmora

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QString>
+#include <vector>
 
 class QPainter;
 
@@ -30,6 +31,7 @@ struct GemalterText
 
 // Draws text with its top-left corner at the position.
 void MaleText(QPainter& maler, QPoint position, const QString& text, Schrift schrift, QColor farbe);
+void Male(QPainter& maler, const std::vector<GemalterText>& texte);
 
 // The font MaleText uses (the program's sans-serif face at that pixel height and weight).
 QFont SchriftFuer(Schrift schrift);
