@@ -41,6 +41,8 @@ Aufruf::Aufruf(const std::vector<std::string>& argumente, const Optionen& option
             if (i + 1 >= argumente.size())
                 throw Benutzungsfehler(option + " needs a value");
             m_werte[option] = argumente[++i];
+        } else if (optionen.bDateien && !option.starts_with("--")) {
+            m_dateien.push_back(option);
         } else {
             throw Benutzungsfehler("unexpected argument " + option);
         }
@@ -123,6 +125,13 @@ const char* Benutzung()
   stats DIR --today YYYYMMDD
       times loading every month, a full listing, a sort by payer, ten years of
       standing orders and a save, and prints them as one JSON line
+  import DIR FILE... [--account "MEMBER, ACCOUNT"] --today YYYYMMDD
+                     [--tolerance DAYS] [--save]
+      starts the program on that day, reads the bank statements (CAMT.053
+      or the bank's CSV download) and prints the proposed bookings as
+      {"proposals": [...], "pending": N}; --account names the family account
+      of statements whose IBAN is not known yet; --save books the proposals
+      that are no duplicates and have a category, and writes as "Ende" does
 
 Texts are read and written as UTF-8. Exit status: 0 done, 1 failed, 2 usage.
 )";

@@ -22,6 +22,7 @@ struct Optionen
     std::vector<std::string> mitWert; // options followed by a value
     std::vector<std::string> schalter;
     std::vector<std::string> pflicht; // options that must be given
+    bool bDateien = false;            // further arguments after DIR that are no option are files
 };
 
 class Aufruf final
@@ -31,6 +32,7 @@ public:
     Aufruf(const std::vector<std::string>& argumente, const Optionen& optionen);
 
     const std::string& Ordner() const { return m_ordner; }
+    const std::vector<std::string>& Dateien() const { return m_dateien; }
     bool Hat(const std::string& option) const;
     const std::string& Wert(const std::string& option) const;
 
@@ -41,6 +43,7 @@ public:
 
 private:
     std::string m_ordner;
+    std::vector<std::string> m_dateien;
     std::map<std::string, std::string> m_werte;
     std::set<std::string> m_schalter;
 };

@@ -3,6 +3,7 @@
 #include "Aufruf.h"
 #include "Basis.h"
 #include "Generator.h"
+#include "Import.h"
 #include "Json.h"
 #include "Start.h"
 #include "TempOrdner.h"
@@ -260,6 +261,7 @@ const std::vector<Befehl>& Befehle()
          List},
         {"generate", {{"--years", "--seed", "--today"}, {"--english"}, {"--years"}}, Generate},
         {"stats", {{"--today"}, {}, {"--today"}}, Stats},
+        {"import", {{"--account", "--today", "--tolerance"}, {"--save"}, {"--today"}, true}, Import},
     };
     return befehle;
 }
