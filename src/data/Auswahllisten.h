@@ -7,6 +7,7 @@
 #include "Records.h"
 
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -36,6 +37,10 @@ constexpr int kAlleAuswahllisten = 31;
 //   beneficiary: "Alle" / "All" (the whole family), then the active members
 //   category:    active categories in the store's (usage) order
 void FuelleAuswahl(CBasis& basis, Auswahlliste liste, int kategorieIndex);
+
+// The rows FuelleAuswahl gives, as texts, leaving the store's picker lists as they are (an open entry
+// window shows them).
+std::vector<std::string> AuswahlTexte(CBasis& basis, Auswahlliste liste, int kategorieIndex);
 
 // Sorts the rows by the list comparison (case-blind, only digits and letters a to z count), ascending
 // or descending, by exchange: equal rows are never swapped with each other, but a smaller row that

@@ -345,10 +345,10 @@ Leseergebnis LiesCsv(const std::string& bytes, const Importgedaechtnis& gedaecht
     }
     const std::vector<std::string>& kopf = tabelle.zeilen[tabelle.nKopf].felder;
     const std::string layout = Utf8ZuCp1252(Verbinde(kopf));
+    ergebnis.vorschau.strLayout = layout;
     if (!tabelle.bErkannt) {
         ergebnis.bZuordnen = true;
         ergebnis.vorschau.kopf = kopf;
-        ergebnis.vorschau.strLayout = layout;
         for (size_t i = tabelle.nKopf + 1; i < tabelle.zeilen.size() && ergebnis.vorschau.ersteZeilen.size() < 10; ++i)
             ergebnis.vorschau.ersteZeilen.push_back(tabelle.zeilen[i].felder);
         return ergebnis;

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora::test {
@@ -28,11 +29,27 @@ struct CamtDetail
 
 struct CamtEintrag
 {
-    std::string strBetrag = "12.50";
-    std::string strRichtung = "DBIT";
-    std::string strStatus = "BOOK";
-    std::string strDatum = "2024-03-04";
-    bool bStorno = false;
+    CamtEintrag(std::string betrag = "12.50", std::string richtung = "DBIT", std::string status = "BOOK",
+                std::string datum = "2024-03-04", bool storno = false, std::string referenz = {}, std::string name = {},
+                std::string iban = {}, std::string zweck = {}, std::vector<CamtDetail> teile = {})
+        : strBetrag(std::move(betrag))
+        , strRichtung(std::move(richtung))
+        , strStatus(std::move(status))
+        , strDatum(std::move(datum))
+        , bStorno(storno)
+        , strReferenz(std::move(referenz))
+        , strName(std::move(name))
+        , strIban(std::move(iban))
+        , strZweck(std::move(zweck))
+        , details(std::move(teile))
+    {
+    }
+
+    std::string strBetrag;
+    std::string strRichtung;
+    std::string strStatus;
+    std::string strDatum;
+    bool bStorno;
     std::string strReferenz;
     // Creditor and debtor; the account owner is the other one.
     std::string strName;

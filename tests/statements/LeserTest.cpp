@@ -34,8 +34,9 @@ TEST(Auszugswerte, BetraegeDatenUndNamen)
                                                          {"12,", ',', false, 0}}) {
         double wert = 0.0;
         EXPECT_EQ(b.gueltig, LiesAuszugsbetrag(b.text, b.dezimal, wert)) << b.text;
-        if (b.gueltig)
+        if (b.gueltig) {
             EXPECT_DOUBLE_EQ(b.wert, wert) << b.text;
+        }
     }
     Dezimalzeichen zeichen;
     for (const char* wert : {"1.234", "-12,50", "3,1", "7"})
@@ -58,8 +59,9 @@ TEST(Auszugswerte, BetraegeDatenUndNamen)
                                                        {"gestern", Datumsfehler::kKeinDatum, 0}}) {
         int wert = 0;
         EXPECT_EQ(d.fehler, LiesAuszugsdatum(d.text, wert)) << d.text;
-        if (d.fehler == Datumsfehler::kKeiner)
+        if (d.fehler == Datumsfehler::kKeiner) {
             EXPECT_EQ(d.wert, wert) << d.text;
+        }
     }
     EXPECT_EQ(20240301, VerschiebeDatum(20240228, 2));
     EXPECT_EQ(20231230, VerschiebeDatum(20240101, -2));
@@ -242,10 +244,11 @@ TEST(Auszugsdatei, SchlechteEingabenMeldenDateiUndZeile)
         const std::string datei = h.Datei(f.name, f.bytes);
         const Leseergebnis gelesen = LiesAuszugsdatei(datei, h.Gedaechtnis());
         EXPECT_EQ(f.art, gelesen.fehler.art) << f.name;
-        if (f.zeile != 0)
+        if (f.zeile != 0) {
             EXPECT_EQ(std::max(f.zeile, 0), gelesen.fehler.nZeile) << f.name;
-        else
+        } else {
             EXPECT_GT(gelesen.fehler.nZeile, 0) << f.name;
+        }
         EXPECT_NE(std::string::npos, Fehlertext(datei, gelesen.fehler, false).find(f.meldung))
             << Fehlertext(datei, gelesen.fehler, false);
         EXPECT_TRUE(gelesen.auszuege.empty()) << f.name;

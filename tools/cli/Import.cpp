@@ -4,7 +4,7 @@
 #include "Basis.h"
 #include "Befehle.h"
 #include "Gedaechtnisdatei.h"
-#include "Importregeln.h"
+#include "Importsammlung.h"
 #include "Json.h"
 #include "Start.h"
 #include "Text.h"
@@ -61,10 +61,9 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
                << " is damaged; the import starts with an empty memory\n";
 
     int status = kFertig;
-    std::vector<Kontoauszug> auszuege;
-    std::vector<std::string> konten;
+    Importsammlung sammlung(basis, gedaechtnis);
     for (const std::string& datei : aufruf.Dateien()) {
-        Leseergebnis gelesen = LiesAuszugsdatei(datei, gedaechtnis);
+        Leseergebnis gelesen = sammlung.Lies(datei);
         if (gelesen.bZuordnen) {
             fehler << "velmora-cli: " << datei
                    << ": the columns of this CSV file are not recognised; assign them once in the import window\n";
@@ -77,7 +76,7 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
             continue;
         }
         for (Kontoauszug& auszug : gelesen.auszuege) {
-            std::string familie = BekanntesKonto(basis, gedaechtnis, auszug);
+            std::string familie = sammlung.Konto(auszug);
             if (familie.empty())
                 familie = konto;
             if (familie.empty()) {
@@ -87,13 +86,11 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
                 status = kFehlgeschlagen;
                 continue;
             }
-            MerkeKonto(gedaechtnis, auszug, familie);
-            konten.push_back(familie);
-            auszuege.push_back(std::move(auszug));
+            sammlung.Fuege(std::move(auszug), familie);
         }
     }
 
-    const Importergebnis ergebnis = ErstelleVorschlaege(basis, gedaechtnis, auszuege, konten, toleranz);
+    const Importergebnis ergebnis = sammlung.Vorschlaege(toleranz);
     Json vorschlaege = Json::array();
     for (const Importvorschlag& v : ergebnis.vorschlaege)
         vorschlaege.push_back(AlsJson(v));
@@ -101,7 +98,7 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 
     if (!aufruf.Hat("--save"))
         return status;
-    BucheVorschlaege(basis, gedaechtnis, ergebnis.vorschlaege);
+    sammlung.Buche(ergebnis.vorschlaege);
     if (SpeichereAlles(basis) != 0) {
         for (const std::string& datei : basis.m_nichtGeschriebeneDateien)
             fehler << "velmora-cli: cannot write " << datei << '\n';
