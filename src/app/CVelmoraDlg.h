@@ -26,6 +26,7 @@ namespace velmora {
 
 class CImageTextButton;
 class CPPToolTip;
+class Dauerauftrag;
 class EditKategorie;
 class Empfaenger;
 class InOut;
@@ -93,6 +94,7 @@ public:
     void Importiere(const QStringList& dateien);
 
 protected:
+    bool event(QEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
@@ -119,8 +121,10 @@ private:
     void SchliesseArbeitsfenster();
     void RichteFensterEin();
     PersonenKonten* NeueEinstellungen(int form);
-    // The entry window waits while an editor it asked for is open.
-    void SperreEingabeWaehrend(QWidget* editor);
+    // The entry window waits while an editor is open: disabled at every request for one, enabled again
+    // and brought forward when the editor closes.
+    void SperreEingabe();
+    void GibEingabeFreiNach(QWidget* editor);
     int FrageNachEintrag(int modus, const std::string& name, const std::string& neu, int filterArt);
     bool Speichere();
     void Ende();
@@ -151,7 +155,7 @@ private:
     Fensterplatz<Empfaenger> m_fremdKonten;
     Fensterplatz<EditKategorie> m_kategorien;
     Fensterplatz<QDialog> m_uebersicht;
-    Fensterplatz<QDialog> m_dauerAuftraege;
+    Fensterplatz<Dauerauftrag> m_dauerAuftraege;
     Fensterplatz<QDialog> m_auswertung;
     Fensterplatz<Kontoimport> m_import;
     // What the import remembers; written with the other files at "Ende".

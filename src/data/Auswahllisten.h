@@ -38,6 +38,10 @@ constexpr int kAlleAuswahllisten = 31;
 //   category:    active categories in the store's (usage) order
 void FuelleAuswahl(CBasis& basis, Auswahlliste liste, int kategorieIndex);
 
+// The refill of the payer or the payee list after the settings changed accounts: both lists alike take
+// the active accounts of every member ("member, account") first, then the active external accounts.
+void FuelleKontenAuswahl(CBasis& basis, Auswahlliste liste);
+
 // The rows FuelleAuswahl gives, as texts, leaving the store's picker lists as they are (an open entry
 // window shows them).
 std::vector<std::string> AuswahlTexte(CBasis& basis, Auswahlliste liste, int kategorieIndex);

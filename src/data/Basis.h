@@ -114,7 +114,7 @@ public:
     void MonatGeaendert(int monat);
     int SpeichereMonate();
     void LadeAlleMonate();
-    // Loads every month from the month of vonDatum to that of bisDatum that is not loaded yet.
+    // Loads every calendar month from the month of vonDatum to that of bisDatum that is not loaded yet.
     void LadeMonate(int vonDatum, int bisDatum);
     CLoadedFiles* GeladenerMonat(int monat);
 

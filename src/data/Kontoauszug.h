@@ -42,15 +42,15 @@ struct Kontoauszug
 // Which column of a CSV file holds what; -1 for none.
 enum Spaltenrolle
 {
-    kSpalteDatum = 0,
-    kSpalteBetrag,
-    kSpalteSoll,      // money out
-    kSpalteHaben,     // money in
-    kSpalteSollHaben, // "S" or "H" beside an unsigned amount
-    kSpalteName,
-    kSpalteIban,
-    kSpalteZweck,
-    kSpalteEigeneIban,
+    kRolleDatum = 0,
+    kRolleBetrag,
+    kRolleSoll,      // money out
+    kRolleHaben,     // money in
+    kRolleSollHaben, // "S" or "H" beside an unsigned amount
+    kRolleName,
+    kRolleIban,
+    kRolleZweck,
+    kRolleEigeneIban,
     kAnzahlSpaltenrollen
 };
 
@@ -65,8 +65,8 @@ struct Spaltenzuordnung
     // A date and an amount: one column (signed, or with S/H beside it), or a debit and a credit column.
     bool Vollstaendig() const
     {
-        const int datum = anSpalte[kSpalteDatum], betrag = anSpalte[kSpalteBetrag];
-        return datum >= 0 && (betrag >= 0 || (anSpalte[kSpalteSoll] >= 0 && anSpalte[kSpalteHaben] >= 0));
+        const int datum = anSpalte[kRolleDatum], betrag = anSpalte[kRolleBetrag];
+        return datum >= 0 && (betrag >= 0 || (anSpalte[kRolleSoll] >= 0 && anSpalte[kRolleHaben] >= 0));
     }
 };
 

@@ -172,33 +172,33 @@ Spaltenzuordnung ErkenneSpalten(const std::vector<std::string>& kopf)
         if (n.empty())
             continue;
         if (Unter(n, kDatum)) {
-            setze(kSpalteDatum, i);
+            setze(kRolleDatum, i);
         } else if (Unter(n, kWertstellung)) {
             if (wertstellung < 0)
                 wertstellung = i;
         } else if (Unter(n, kSollHaben)) {
-            setze(kSpalteSollHaben, i);
+            setze(kRolleSollHaben, i);
         } else if (Unter(n, kSoll)) {
-            setze(kSpalteSoll, i);
+            setze(kRolleSoll, i);
         } else if (Unter(n, kHaben)) {
-            setze(kSpalteHaben, i);
+            setze(kRolleHaben, i);
         } else if (n.starts_with("betrag") || n.starts_with("amount") || Unter(n, kBetrag)) {
-            setze(kSpalteBetrag, i);
+            setze(kRolleBetrag, i);
         } else if (Enthaelt(n, kEigeneIban)) {
-            setze(kSpalteEigeneIban, i);
+            setze(kRolleEigeneIban, i);
         } else if (Enthaelt(n, kIban)) {
-            setze(kSpalteIban, i);
+            setze(kRolleIban, i);
         } else if (n.starts_with("verwendungszweck") || Unter(n, kZweck)) {
-            if (z[kSpalteZweck] < 0)
-                z[kSpalteZweck] = i;
+            if (z[kRolleZweck] < 0)
+                z[kRolleZweck] = i;
             else
                 z.anWeitereZwecke.push_back(i);
         } else if (Enthaelt(n, kName) && !n.ends_with("id")) {
-            setze(kSpalteName, i);
+            setze(kRolleName, i);
         }
     }
     // The value date serves only where the file has no booking date.
-    setze(kSpalteDatum, wertstellung);
+    setze(kRolleDatum, wertstellung);
     return z;
 }
 
@@ -300,23 +300,23 @@ bool LiesBetrag(const CsvZeile& zeile, int spalte, char dezimal, double& wert, L
 // The signed amount of a row: one column, a debit and a credit column, or an amount with S/H.
 bool Betrag(const CsvZeile& zeile, const Spaltenzuordnung& z, char dezimal, double& betrag, Lesefehler& fehler)
 {
-    if (z[kSpalteBetrag] >= 0) {
-        if (!LiesBetrag(zeile, z[kSpalteBetrag], dezimal, betrag, fehler))
+    if (z[kRolleBetrag] >= 0) {
+        if (!LiesBetrag(zeile, z[kRolleBetrag], dezimal, betrag, fehler))
             return false;
-        const std::string sh = Klein(Getrimmt(Feld(zeile, z[kSpalteSollHaben])));
+        const std::string sh = Klein(Getrimmt(Feld(zeile, z[kRolleSollHaben])));
         if (sh.starts_with("s") || sh.starts_with("d"))
             betrag = -std::fabs(betrag);
         else if (sh.starts_with("h") || sh.starts_with("c"))
             betrag = std::fabs(betrag);
         return true;
     }
-    const bool soll = !Getrimmt(Feld(zeile, z[kSpalteSoll])).empty();
-    const bool haben = !Getrimmt(Feld(zeile, z[kSpalteHaben])).empty();
+    const bool soll = !Getrimmt(Feld(zeile, z[kRolleSoll])).empty();
+    const bool haben = !Getrimmt(Feld(zeile, z[kRolleHaben])).empty();
     double aus = 0.0, ein = 0.0;
     if (!soll && !haben)
-        return LiesBetrag(zeile, z[kSpalteSoll], dezimal, aus, fehler);
-    if ((soll && !LiesBetrag(zeile, z[kSpalteSoll], dezimal, aus, fehler)) ||
-        (haben && !LiesBetrag(zeile, z[kSpalteHaben], dezimal, ein, fehler)))
+        return LiesBetrag(zeile, z[kRolleSoll], dezimal, aus, fehler);
+    if ((soll && !LiesBetrag(zeile, z[kRolleSoll], dezimal, aus, fehler)) ||
+        (haben && !LiesBetrag(zeile, z[kRolleHaben], dezimal, ein, fehler)))
         return false;
     betrag = std::fabs(ein) - std::fabs(aus);
     return true;
@@ -326,7 +326,7 @@ char DezimalzeichenDer(const std::vector<CsvZeile>& zeilen, size_t ab, const Spa
 {
     Dezimalzeichen zeichen;
     for (size_t i = ab; i < zeilen.size(); ++i) {
-        for (Spaltenrolle rolle : {kSpalteBetrag, kSpalteSoll, kSpalteHaben})
+        for (Spaltenrolle rolle : {kRolleBetrag, kRolleSoll, kRolleHaben})
             zeichen.Zaehle(Feld(zeilen[i], z[rolle]));
     }
     return zeichen.Zeichen();
@@ -373,7 +373,7 @@ Leseergebnis LiesCsv(const std::string& bytes, const Importgedaechtnis& gedaecht
             continue;
         Auszugszeile a;
         a.nZeile = zeile.nZeile;
-        const std::string datum = Getrimmt(Feld(zeile, z[kSpalteDatum]));
+        const std::string datum = Getrimmt(Feld(zeile, z[kRolleDatum]));
         const Datumsfehler datumsfehler = LiesAuszugsdatum(datum, a.nDatum);
         // Closing lines below the table ("Kontostand am ...") have another shape and no date.
         if (datumsfehler != Datumsfehler::kKeiner && zeile.felder.size() != kopf.size())
@@ -388,13 +388,13 @@ Leseergebnis LiesCsv(const std::string& bytes, const Importgedaechtnis& gedaecht
         }
         if (!Betrag(zeile, z, dezimal, a.dBetrag, ergebnis.fehler))
             return ergebnis;
-        a.strName = Utf8ZuCp1252(Getrimmt(Feld(zeile, z[kSpalteName])));
-        a.strIban = NormaleIban(Feld(zeile, z[kSpalteIban]));
-        std::string zweck = Feld(zeile, z[kSpalteZweck]);
+        a.strName = Utf8ZuCp1252(Getrimmt(Feld(zeile, z[kRolleName])));
+        a.strIban = NormaleIban(Feld(zeile, z[kRolleIban]));
+        std::string zweck = Feld(zeile, z[kRolleZweck]);
         for (int weitere : z.anWeitereZwecke)
             zweck += " " + Feld(zeile, weitere);
         a.strZweck = Utf8ZuCp1252(Getrimmt(zweck));
-        std::string iban = NormaleIban(Feld(zeile, z[kSpalteEigeneIban]));
+        std::string iban = NormaleIban(Feld(zeile, z[kRolleEigeneIban]));
         if (iban.empty())
             iban = eigeneIban;
         auto [it, neu] = proIban.try_emplace(iban, ergebnis.auszuege.size());

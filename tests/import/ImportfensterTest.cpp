@@ -150,9 +150,9 @@ TEST(Importfenster, UnbekannteSpaltenFragtEinmalUndUnbekannteKontenNachDemKonto)
     int gefragt = 0;
     Spaltenwahl::SetzeAntwort([&gefragt](Spaltenwahl& dialog) {
         ++gefragt;
-        Element<QComboBox>(dialog, Spaltenwahl::kErsteRolle + kSpalteDatum)->setCurrentIndex(1);
-        Element<QComboBox>(dialog, Spaltenwahl::kErsteRolle + kSpalteName)->setCurrentIndex(2);
-        Element<QComboBox>(dialog, Spaltenwahl::kErsteRolle + kSpalteBetrag)->setCurrentIndex(3);
+        Element<QComboBox>(dialog, Spaltenwahl::kErsteRolle + kRolleDatum)->setCurrentIndex(1);
+        Element<QComboBox>(dialog, Spaltenwahl::kErsteRolle + kRolleName)->setCurrentIndex(2);
+        Element<QComboBox>(dialog, Spaltenwahl::kErsteRolle + kRolleBetrag)->setCurrentIndex(3);
         return true;
     });
     QStringList angeboten;

@@ -144,8 +144,8 @@ TEST(Gedaechtnisdatei, UeberstehtSpeichernUndLaden)
     Importgedaechtnis& g = h.Gedaechtnis();
     g.konten["layout:Datum;Wer;Betrag"] = Utf8ZuCp1252("Jürgen, Bar");
     Spaltenzuordnung z;
-    z[kSpalteDatum] = 0;
-    z[kSpalteBetrag] = 2;
+    z[kRolleDatum] = 0;
+    z[kRolleBetrag] = 2;
     z.anWeitereZwecke = {4, 5};
     g.zuordnungen[Utf8ZuCp1252("Datum;Empfänger;Betrag")] = z;
     g.gegenkonten["name:bäcker"] = Utf8ZuCp1252("Bäckerei");

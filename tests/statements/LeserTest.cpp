@@ -195,10 +195,10 @@ TEST(CsvAuszug, UnbekannteSpaltenWerdenEinmalZugeordnetUndGemerkt)
     EXPECT_EQ((std::vector<std::string>{"Tag", "Wer", "Wieviel", "Wofuer"}), gelesen.vorschau.kopf);
     EXPECT_EQ(2u, gelesen.vorschau.ersteZeilen.size());
     Spaltenzuordnung z;
-    z[kSpalteDatum] = 0;
-    z[kSpalteName] = 1;
-    z[kSpalteBetrag] = 2;
-    z[kSpalteZweck] = 3;
+    z[kRolleDatum] = 0;
+    z[kRolleName] = 1;
+    z[kRolleBetrag] = 2;
+    z[kRolleZweck] = 3;
     gelesen = LiesAuszugsdatei(datei, h.Gedaechtnis(), &z);
     ASSERT_TRUE(gelesen.Ok());
     EXPECT_EQ(2u, gelesen.auszuege[0].zeilen.size());

@@ -270,6 +270,39 @@ TEST_F(CliTest, ListeFiltertUndSortiert)
         ASSERT_GE(std::stod(nachBetrag[i - 1][7]), std::stod(nachBetrag[i][7]));
 }
 
+// The standing-order list lists every order, the deleted one too, in stored order; its totals line adds
+// the difference; a filter keeps the rows with the cell, a sort reorders, the execution column does not.
+TEST_F(CliTest, DauerauftraegeWieImFenster)
+{
+    const Json dump = JsonVon({"dump", Haushalt()});
+    std::string summen;
+    const auto alle = Zeilen({"orders", Haushalt()}, summen);
+    ASSERT_EQ(dump["m_arrDauerAuftraege"].size(), alle.size());
+    for (size_t i = 0; i < alle.size(); ++i) {
+        const Json& a = dump["m_arrDauerAuftraege"][i];
+        ASSERT_EQ(9u, alle[i].size());
+        EXPECT_EQ(Format("%d-%d", a["m_nNr"].get<int>(), a["m_nArt"].get<int>()), alle[i][0]);
+        EXPECT_EQ(a["m_strZyklus"].get<std::string>(), alle[i][8]);
+    }
+    const auto werte = Teile(summen.substr(0, summen.size() - 1), '\t');
+    ASSERT_EQ(5u, werte.size()) << summen;
+    EXPECT_EQ(Format("%.2f", std::stod(werte[1]) - std::stod(werte[2])), werte[3]);
+
+    std::string gefiltert;
+    const auto wohnen = Zeilen({"orders", Haushalt(), "--filter", "4", "--key", "Wohnen"}, gefiltert);
+    ASSERT_FALSE(wohnen.empty());
+    EXPECT_LT(wohnen.size(), alle.size());
+    for (const auto& zeile : wohnen)
+        EXPECT_EQ("Wohnen", zeile[4]);
+    EXPECT_NE(summen, gefiltert);
+
+    EXPECT_EQ(alle, Zeilen({"orders", Haushalt(), "--sort", "execution"}, summen));
+    const auto nachBetrag = Zeilen({"orders", Haushalt(), "--sort", "amount", "--ascending"}, summen);
+    ASSERT_EQ(alle.size(), nachBetrag.size());
+    for (size_t i = 1; i < nachBetrag.size(); ++i)
+        ASSERT_LE(std::stod(nachBetrag[i - 1][7]), std::stod(nachBetrag[i][7]));
+}
+
 TEST_F(CliTest, StatsMisstDenGanzenHaushalt)
 {
     const Json stats = JsonVon({"stats", Haushalt(), "--today", kHeute});
@@ -321,6 +354,10 @@ TEST_F(CliTest, FalscheAufrufeUndFehler)
         {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "13"}, 2, "from 0 to 12"},
         {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--sort", "size"}, 2, "--sort wants"},
         {{"generate", leer, "--years", "0"}, 2, "from 1 to 100"},
+        {{"orders", Haushalt(), "--key", "x"}, 2, "--filter and --key belong together"},
+        {{"orders", Haushalt(), "--filter", "9", "--key", "x"}, 2, "from 1 to 8"},
+        {{"orders", Haushalt(), "--ascending"}, 2, "--ascending belongs to --sort"},
+        {{"generate", leer, "--years", "1", "--orders", "-1"}, 2, "from 0 to 10000"},
         {{"dump", s_temp->Pfad() + "/nirgends"}, 1, "no such folder"},
         {{"dump", leer, "--today", kHeute}, 1, "no settings file"},
         {{"stats", leer, "--today", kHeute}, 1, "no settings file"},

@@ -119,9 +119,16 @@ const char* Benutzung()
       orders and --key 0 the others
       KEY is date, amount, payer, payee, beneficiary, category, subcategory
       or 0 to 6; sorting is descending unless --ascending is given
-  generate DIR --years N [--seed S] [--today YYYYMMDD] [--english]
+  orders DIR [--filter KIND --key TEXT] [--sort KEY [--ascending]]
+      the standing-order list as its window shows it: the nine cells of each
+      row separated by tabs, then "totals", the yearly income, expenses,
+      difference and transfers; KIND is the clicked column 1 to 8 and TEXT the
+      clicked cell; KEY is execution, amount, payer, payee, beneficiary,
+      category, subcategory or 0 to 6, as a click on that column's header
+  generate DIR --years N [--seed S] [--today YYYYMMDD] [--english] [--orders N]
       writes a synthetic household of N years up to today (default: the
-      system date) into DIR, which must not hold a household yet
+      system date) into DIR, which must not hold a household yet; --orders
+      gives it N standing orders in all instead of its own few
   stats DIR --today YYYYMMDD
       times loading every month, a full listing, a sort by payer, ten years of
       standing orders and a save, and prints them as one JSON line

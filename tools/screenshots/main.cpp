@@ -1,9 +1,11 @@
 // Renders every window of the program, in German and in English, to PNG files, without a display:
 // make screenshots writes them to build/screenshots.
 
+#include "Auftragsansicht.h"
 #include "CAboutDlg.h"
 #include "CPPToolTip.h"
 #include "CVelmoraDlg.h"
+#include "Dauerauftrag.h"
 #include "EditKategorie.h"
 #include "EintragBearbeiten.h"
 #include "Eintrag_Bearbeiten.h"
@@ -14,10 +16,12 @@
 #include "Kontoimport.h"
 #include "PersonenKonten.h"
 #include "Spaltenwahl.h"
+#include "Textpruefung.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 
 #include <clocale>
 #include <filesystem>
@@ -44,6 +48,11 @@ public:
         fenster.show();
         QApplication::processEvents();
         const QPixmap bild = fenster.grab();
+        // A picture with a cut or overlapping text is a fault of the window, not a picture to ship.
+        for (const QString& befund : PruefeTexte(fenster)) {
+            std::cerr << name.toStdString() << ": " << befund.toStdString() << "\n";
+            m_fehler = true;
+        }
         const QString datei = m_ziel + QLatin1Char('/') + name + QStringLiteral(".png");
         if (bild.save(datei)) {
             std::cout << datei.toStdString() << "\n";
@@ -54,19 +63,22 @@ public:
         return bild;
     }
 
-    // A help-balloon picture: part of a window, filled into the picture's size and cut to it. The
-    // pictures show the German windows; number 0 asks for none.
+    // A help-balloon picture: part of a window, scaled whole into the picture's size and centred on the
+    // window's background, so that nothing of it is cut. The pictures show the German windows; number 0
+    // asks for none.
     void Ballonbild(const QPixmap& bild, const QRect& ausschnitt, int nummer, QSize groesse)
     {
         if (nummer == 0)
             return;
         QDir().mkpath(m_ziel + QStringLiteral("/pictures"));
-        const QPixmap teil = bild.copy(ausschnitt.isNull() ? bild.rect() : ausschnitt)
-                                 .scaled(groesse, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-        const QRect mitte(QPoint((teil.width() - groesse.width()) / 2, (teil.height() - groesse.height()) / 2),
-                          groesse);
+        const QImage teil = bild.copy(ausschnitt.isNull() ? bild.rect() : ausschnitt)
+                                .toImage()
+                                .scaled(groesse, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QImage ganz(groesse, QImage::Format_RGB32);
+        ganz.fill(teil.pixelColor(0, 0));
+        QPainter(&ganz).drawImage((groesse.width() - teil.width()) / 2, (groesse.height() - teil.height()) / 2, teil);
         const QString datei = m_ziel + QStringLiteral("/pictures/%1.png").arg(nummer);
-        if (!teil.copy(mitte).save(datei)) {
+        if (!ganz.save(datei)) {
             std::cerr << "cannot write " << datei.toStdString() << "\n";
             m_fehler = true;
         }
@@ -99,6 +111,28 @@ std::string Haushalt(const std::string& name, bool englisch)
     if (ErzeugeHaushalt(ordner, parameter, fehler) != 0)
         std::cerr << fehler << "\n";
     return ordner;
+}
+
+// The standing-order list, whole and filtered by the account of the first order's payee, and the entry
+// window on that order.
+void Dauerauftraege(Fotograf& foto, CVelmoraDlg& hauptfenster, bool deutsch, const QString& kuerzel)
+{
+    hauptfenster.findChild<QAbstractButton*>(QStringLiteral("c1041"))->click();
+    auto* liste = hauptfenster.findChild<Dauerauftrag*>();
+    auto* ansicht = liste ? liste->findChild<Auftragsansicht*>() : nullptr;
+    if (!ansicht)
+        return;
+    const QPixmap bild = foto.Speichere(*liste, QStringLiteral("orders-") + kuerzel);
+    // The right part of the window, with the totals, in the picture's proportions.
+    foto.Ballonbild(bild, QRect(bild.width() - bild.height() * 429 / 255, 0, bild.height() * 429 / 255, bild.height()),
+                    deutsch ? 184 : 0, {429, 255});
+    foto.Ballonbild(bild, QRect(ansicht->pos(), QSize(528, 52)), deutsch ? 197 : 0, {264, 26});
+    emit ansicht->Geklickt(0, kSpalteEmpfaenger);
+    foto.Speichere(*liste, QStringLiteral("orders-filtered-") + kuerzel);
+    hauptfenster.Benachrichtige(kBearbeiteDauerAuftrag, hauptfenster.Basis().m_arrDauerAuftraege.front()->m_nNr);
+    if (InOut* eingabe = hauptfenster.findChild<InOut*>())
+        foto.Speichere(*eingabe, QStringLiteral("entry-order-") + kuerzel);
+    liste->close();
 }
 
 // The import window on a small statement of the generated household, and the column mapping page.
@@ -178,6 +212,11 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
 
     if (InOut* eingabe = normal.findChild<InOut*>())
         eingabe->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Dauerauftraege(foto, normal, deutsch, kuerzel);
+    if (InOut* eingabe = normal.findChild<InOut*>())
+        eingabe->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     normal.findChild<QAbstractButton*>(QStringLiteral("c1002"))->click();
     if (auto* einstellungen = normal.findChild<PersonenKonten*>())
         foto.Ballonbild(foto.Speichere(*einstellungen, QStringLiteral("settings-") + kuerzel), {}, deutsch ? 185 : 0,
@@ -194,6 +233,11 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
     normal.Benachrichtige(kOeffneFamilienKonten, 0);
     if (auto* familienKonten = normal.findChild<PersonenKonten*>())
         foto.Speichere(*familienKonten, QStringLiteral("family-accounts-") + kuerzel);
+
+    // The settings take their password fields over when they close; the lock comes after them, as for a user.
+    if (auto* familienKonten = normal.findChild<PersonenKonten*>())
+        familienKonten->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     Import(foto, normal, kuerzel);
 
