@@ -152,16 +152,7 @@ Datumsfehler LiesAuszugsdatum(std::string_view text, int& datum)
 
 int Tagnummer(int datum)
 {
-    // Days from civil (proleptic Gregorian), counted from 1970-01-01.
-    int j = datum / 10000;
-    const int m = datum / 100 % 100;
-    const int t = datum % 100;
-    j -= m <= 2 ? 1 : 0;
-    const int aera = (j >= 0 ? j : j - 399) / 400;
-    const int jahrDerAera = j - aera * 400;
-    const int tagDesJahres = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + t - 1;
-    const int tagDerAera = jahrDerAera * 365 + jahrDerAera / 4 - jahrDerAera / 100 + tagDesJahres;
-    return aera * 146097 + tagDerAera - 719468;
+    return static_cast<int>(TageSeitEpoche(datum / 10000, datum / 100 % 100, datum % 100));
 }
 
 int VerschiebeDatum(int datum, int tage)

@@ -4,6 +4,8 @@
 
 #include "CVelmoraDlg.h"
 #include "Dauerauftrag.h"
+#include "ImportModell.h"
+#include "Kontoimport.h"
 #include "QtText.h"
 
 #include <QAbstractButton>
@@ -49,8 +51,10 @@ int main(int argc, char** argv)
 {
     const auto mainBeginn = std::chrono::steady_clock::now();
     const bool auftraege = argc == 3 && std::string(argv[2]) == "--orders";
-    if (argc != 2 && !auftraege) {
-        std::fprintf(stderr, "usage: velmora-starttime DATA_FOLDER [--orders]\n");
+    const bool import = argc == 5 && std::string(argv[2]) == "--import";
+    if (argc != 2 && !auftraege && !import) {
+        std::fprintf(stderr,
+                     "usage: velmora-starttime DATA_FOLDER [--orders | --import STATEMENT \"MEMBER, ACCOUNT\"]\n");
         return 2;
     }
     QApplication anwendung(argc, argv);
@@ -75,6 +79,21 @@ int main(int argc, char** argv)
         std::printf(", \"orders_open_ms\": %.1f, \"orders_listed\": %zu",
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - druck).count(),
                     liste->Liste().m_arrZeilen.size());
+    }
+    if (import) {
+        // From the user's choice of the statement file to its preview on the screen.
+        const QString konto = QString::fromLocal8Bit(argv[4]);
+        velmora::Kontoimport::SetzeKontofrage(
+            [&konto](const QString&, const QString&, const QStringList&) { return konto; });
+        const auto wahl = std::chrono::steady_clock::now();
+        hauptfenster.Importiere({QString::fromLocal8Bit(argv[3])});
+        auto* vorschau = hauptfenster.findChild<velmora::Kontoimport*>();
+        if (!vorschau || !QTest::qWaitForWindowExposed(vorschau))
+            return 1;
+        QApplication::processEvents();
+        std::printf(", \"import_preview_ms\": %.1f, \"import_lines\": %d, \"import_duplicates\": %d",
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wahl).count(),
+                    vorschau->Modell().rowCount(), vorschau->Modell().Duplikate());
     }
     std::printf("}\n");
     return 0;
