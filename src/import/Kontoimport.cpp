@@ -90,6 +90,7 @@ void Kontoimport::SetzeSprache()
     m_ui->c1007->setText(Sprachtext(deutsch, "Weitere Dateien…", "More files…"));
     m_ui->c1001->setAccessibleName(Sprachtext(deutsch, "Vorgeschlagene Buchungen", "Proposed bookings"));
     m_ui->c1005->setAccessibleName(m_ui->c1006->text());
+    m_ui->c1006->setAccessibleName(m_ui->c1006->text());
     for (QPushButton* knopf : {m_ui->c1002, m_ui->c1003, m_ui->c1007})
         knopf->setAccessibleName(knopf->text());
 }

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
 #include <QUrl>
@@ -90,6 +91,8 @@ TEST(Importfenster, HakenKategorieUndBuchenBuchenGenauDieAngehaktenZeilen)
 
     auto* liste = Element<QTableView>(*fenster, Kontoimport::kListe);
     ASSERT_NE(nullptr, liste);
+    for (QWidget* element : fenster->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^c\\d+$"))))
+        EXPECT_FALSE(element->accessibleName().isEmpty()) << element->objectName().toStdString();
     const QAbstractItemModel& modell = *liste->model();
     EXPECT_EQ(QStringLiteral("Kategorie fehlt"), modell.index(2, ImportModell::kHinweis).data().toString());
 
