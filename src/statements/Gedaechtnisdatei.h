@@ -11,11 +11,16 @@
 
 #include "Kontoauszug.h"
 
+#include <array>
 #include <string>
 
 namespace velmora {
 
 inline constexpr const char* kGedaechtnisDatei = "VLMImport.json";
+
+// The names of the column roles in the file (and on velmora-cli's command line), in Spaltenrolle order.
+inline constexpr std::array<const char*, kAnzahlSpaltenrollen> kRollennamen = {
+    "date", "amount", "debit", "credit", "debitcredit", "name", "iban", "purpose", "ownIban"};
 
 // Reads the memory of the data folder once; later calls keep what is in memory. A missing file is an
 // empty memory. A damaged file also reads as empty, and the answer is -1 so the caller can say so.

@@ -159,6 +159,16 @@ TEST_F(CliTest, ImportBuchtEinmalUndMerktSichDasKonto)
     EXPECT_EQ("", erst["proposals"][1]["m_strKategorie"]);
     EXPECT_EQ(vorher + 1, JsonVon({"dump", ordner, "--today", kHeute})["m_nZaehler"]);
 
+    // Unknown columns are named on the command line once; the memory keeps them.
+    const std::string fremd = s_temp->Pfad() + "/fremd.csv";
+    std::ofstream(fremd) << "Tag;Wer;Wieviel\n03.12.2026;Kiosk am Bahnhof;-1,50\n";
+    EXPECT_EQ(1, Starte({"import", ordner, fremd, "--today", kHeute, "--account", "Lena, Bar"}).status);
+    EXPECT_EQ(2, Starte({"import", ordner, fremd, "--today", kHeute, "--columns", "date=1,name=2"}).status);
+    EXPECT_EQ(1u, JsonVon({"import", ordner, fremd, "--today", kHeute, "--account", "Lena, Bar", "--columns",
+                           "date=1,name=2,amount=3", "--save"})["proposals"]
+                      .size());
+    EXPECT_EQ(1u, JsonVon({"import", ordner, fremd, "--today", kHeute})["proposals"].size());
+
     const Lauf wieder = Starte({"import", ordner, datei, kaputt, "--today", kHeute, "--save"});
     EXPECT_EQ(1, wieder.status);
     EXPECT_EQ("velmora-cli: " + kaputt + ", line 2: The amount \"viel\" is not a number.\n", wieder.fehler);
@@ -166,7 +176,7 @@ TEST_F(CliTest, ImportBuchtEinmalUndMerktSichDasKonto)
     ASSERT_EQ(2u, zweit["proposals"].size());
     EXPECT_TRUE(zweit["proposals"][0]["duplicate"].get<bool>());
     EXPECT_FALSE(zweit["proposals"][1]["duplicate"].get<bool>());
-    EXPECT_EQ(vorher + 1, JsonVon({"dump", ordner, "--today", kHeute})["m_nZaehler"]);
+    EXPECT_EQ(vorher + 2, JsonVon({"dump", ordner, "--today", kHeute})["m_nZaehler"]);
 }
 
 TEST_F(CliTest, DumpLiestDenAktuellenOderJedenMonat)

@@ -308,7 +308,7 @@ const std::vector<Befehl>& Befehle()
         {"orders", {{"--today", "--filter", "--key", "--sort"}, {"--ascending"}, {}}, Orders},
         {"generate", {{"--years", "--seed", "--today", "--orders"}, {"--english"}, {"--years"}}, Generate},
         {"stats", {{"--today"}, {}, {"--today"}}, Stats},
-        {"import", {{"--account", "--today", "--tolerance"}, {"--save"}, {"--today"}, true}, Import},
+        {"import", {{"--account", "--today", "--tolerance", "--columns"}, {"--save"}, {"--today"}, true}, Import},
     };
     return befehle;
 }

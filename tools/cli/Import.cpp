@@ -9,7 +9,10 @@
 #include "Start.h"
 #include "Text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 namespace velmora::cli {
@@ -30,6 +33,32 @@ Json AlsJson(const Importvorschlag& v)
             {"duplicate", v.bDuplikat}};
 }
 
+// "date=1,amount=4,name=2": the roles of a CSV file's columns, counted from 1.
+Spaltenzuordnung Spalten(const std::string& text)
+{
+    Spaltenzuordnung z;
+    size_t pos = 0;
+    while (pos <= text.size()) {
+        const size_t ende = std::min(text.find(',', pos), text.size());
+        const std::string teil = text.substr(pos, ende - pos);
+        const size_t gleich = teil.find('=');
+        const auto rolle = std::find(kRollennamen.begin(), kRollennamen.end(), teil.substr(0, gleich));
+        int spalte = 0;
+        const char* zahl = teil.data() + gleich + 1;
+        const auto [rest, fehler] = std::from_chars(zahl, teil.data() + teil.size(), spalte);
+        if (gleich == std::string::npos || rolle == kRollennamen.end() || fehler != std::errc() ||
+            rest != teil.data() + teil.size() || spalte < 1)
+            throw Benutzungsfehler("--columns wants ROLE=N,... with ROLE one of date, amount, debit, credit, "
+                                   "debitcredit, name, iban, purpose, ownIban, not '" +
+                                   teil + "'");
+        z.anSpalte[static_cast<size_t>(rolle - kRollennamen.begin())] = spalte - 1;
+        pos = ende + 1;
+    }
+    if (!z.Vollstaendig())
+        throw Benutzungsfehler("--columns needs date and amount (or debit and credit)");
+    return z;
+}
+
 } // namespace
 
 int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
@@ -37,6 +66,8 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     const int heute = aufruf.Datum("--today");
     const int toleranz =
         aufruf.Hat("--tolerance") ? static_cast<int>(aufruf.Zahl("--tolerance", 0, 31)) : kStandardToleranz;
+    const std::optional<Spaltenzuordnung> spalten =
+        aufruf.Hat("--columns") ? std::optional(Spalten(aufruf.Wert("--columns"))) : std::nullopt;
     if (aufruf.Dateien().empty())
         throw Benutzungsfehler("import needs at least one statement FILE");
     std::error_code ec;
@@ -64,9 +95,11 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     Importsammlung sammlung(basis, gedaechtnis);
     for (const std::string& datei : aufruf.Dateien()) {
         Leseergebnis gelesen = sammlung.Lies(datei);
+        if (gelesen.bZuordnen && spalten)
+            gelesen = sammlung.Lies(datei, &*spalten);
         if (gelesen.bZuordnen) {
             fehler << "velmora-cli: " << datei
-                   << ": the columns of this CSV file are not recognised; assign them once in the import window\n";
+                   << ": the columns of this CSV file are not recognised; name them with --columns\n";
             status = kFehlgeschlagen;
             continue;
         }
