@@ -183,6 +183,9 @@ void Kontoimport::Buche()
     const Buchungszeitraum zeitraum = m_sammlung.Buche(m_modell->Vorschlaege());
     if (zeitraum.nAnzahl == 0)
         return;
+    // An open entry window offers the new external accounts and the re-sorted categories at once.
+    m_hub.Benachrichtige(kLadeFremdKonten, 0);
+    m_hub.Benachrichtige(kLadeKategorien, 0);
     m_hub.Benachrichtige(kDatenGeaendert, 0);
     m_hub.ZeigeUebersicht(0, zeitraum.nVon / 100 * 100, zeitraum.nBis, {}, {});
     close();

@@ -121,7 +121,7 @@ TEST(Importfenster, HakenKategorieUndBuchenBuchenGenauDieAngehaktenZeilen)
     EXPECT_TRUE(offen.isNull());
     EXPECT_EQ(vorher + 2, h.Basis().m_arrInOut.size());
     EXPECT_DOUBLE_EQ(1000.0 - 23.45 - 42.0, h.Stand("Anna"));
-    EXPECT_EQ(std::vector<int>{kDatenGeaendert}, hub.codes);
+    EXPECT_EQ((std::vector<int>{kLadeFremdKonten, kLadeKategorien, kDatenGeaendert}), hub.codes);
     ASSERT_EQ(1u, hub.uebersichten.size());
     const Aufruf& aufruf = hub.uebersichten.front();
     EXPECT_EQ(0, aufruf.art);
