@@ -21,6 +21,7 @@
 #include "Sprachwahl.h"
 #include "Start.h"
 #include "Text.h"
+#include "grafik.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -281,6 +282,7 @@ void CVelmoraDlg::RichteFensterEin()
 {
     m_eingabe.SetzeFabrik([this] { return new InOut(*m_basis, *this, this); });
     m_einstellungen.SetzeFabrik([this] { return NeueEinstellungen(static_cast<int>(PersonenKonten::Form::kVoll)); });
+    m_auswertung.SetzeFabrik([this] { return new grafik(*m_basis, *this, this); });
     const auto editor = [this](auto* neu) {
         neu->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& text, int art) {
             return FrageNachEintrag(modus, name, text, art);
@@ -450,6 +452,8 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
                 einstellungen->Aktualisiere();
             if (Empfaenger* fremdKonten = m_fremdKonten.Offen())
                 fremdKonten->Aktualisiere();
+            if (grafik* auswertung = m_auswertung.Offen())
+                auswertung->Aktualisiere();
             // The settings may have renamed, deleted or removed standing orders along with an account.
             if (Dauerauftrag* dauerAuftraege = m_dauerAuftraege.Offen())
                 dauerAuftraege->Aktualisiere();

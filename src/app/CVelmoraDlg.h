@@ -29,6 +29,7 @@ class CPPToolTip;
 class Dauerauftrag;
 class EditKategorie;
 class Empfaenger;
+class grafik;
 class InOut;
 class Kontoimport;
 class KontostandModell;
@@ -156,7 +157,7 @@ private:
     Fensterplatz<EditKategorie> m_kategorien;
     Fensterplatz<QDialog> m_uebersicht;
     Fensterplatz<Dauerauftrag> m_dauerAuftraege;
-    Fensterplatz<QDialog> m_auswertung;
+    Fensterplatz<grafik> m_auswertung;
     Fensterplatz<Kontoimport> m_import;
     // What the import remembers; written with the other files at "Ende".
     Importgedaechtnis m_importGedaechtnis;

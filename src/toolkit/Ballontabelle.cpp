@@ -8,6 +8,15 @@
 
 namespace velmora {
 
+QString BallonHtml(const QString& titel, const QString& text, int bild, const QString& regel)
+{
+    QString html = QStringLiteral("<center><h1>") + titel + QStringLiteral("</h1></center><br><hr color=") + regel +
+                   QStringLiteral("><br><center>") + text + QStringLiteral("</center><br>");
+    if (bild != 0)
+        html += QStringLiteral("<bmp idres=%1>").arg(bild);
+    return html;
+}
+
 void FuelleDeutscheBallons(CPPToolTip& ballons, const CBasis& basis, std::span<const Ballontext> tabelle,
                            const std::function<QWidget*(int id)>& steuerelement)
 {
@@ -15,12 +24,8 @@ void FuelleDeutscheBallons(CPPToolTip& ballons, const CBasis& basis, std::span<c
     if (!basis.m_bTooltips || !basis.Deutsch())
         return;
     for (const Ballontext& b : tabelle) {
-        QString text = QStringLiteral("<center><h1>%1</h1></center><br><hr color=blue><br><center>%2</center><br>")
-                           .arg(QString::fromUtf8(b.titel), QString::fromUtf8(b.text));
-        if (b.bild != 0)
-            text += QStringLiteral("<bmp idres=%1>").arg(b.bild);
         if (QWidget* control = steuerelement(b.id))
-            ballons.AddTool(control, text);
+            ballons.AddTool(control, BallonHtml(QString::fromUtf8(b.titel), QString::fromUtf8(b.text), b.bild));
     }
 }
 

@@ -19,8 +19,10 @@
 #include "Spaltenwahl.h"
 #include "Sprachwahl.h"
 #include "Start.h"
+#include "grafik.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTableView>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -62,6 +64,8 @@ void Ballons(Buehne& b)
     PruefeBallons(b, eingabe.Ballons(), eingabe);
     auto& einstellungen = b.Oeffne<PersonenKonten>(CVelmoraDlg::kEinstellungen);
     PruefeBallons(b, einstellungen.Ballons(), einstellungen);
+    auto& auswertung = b.Oeffne<grafik>(CVelmoraDlg::kAuswertung);
+    PruefeBallons(b, auswertung.Ballons(), auswertung);
 }
 
 void Info(Buehne& b)
@@ -148,6 +152,39 @@ void Editoren(Buehne& b)
     Tippe(kategorien, 1004, QString::fromUtf8(kLangeKategorie));
     Klicke(kategorien, 1025);
     b.Pruefe(kategorien, QStringLiteral("message"));
+}
+
+// The analyses with the largest amount booked in every month of two years, income in this year and
+// expenses in the last, so that the totals reach nine digits and their differences carry a sign; then
+// restricted to the longest account, and to the longest category with its sub-category.
+void Auswertung(Buehne& b)
+{
+    CBasis& basis = b.Basis();
+    const std::string konto = std::string(kLangesMitglied) + ", " + kLangesKonto;
+    for (int monat = 1; monat <= 12; ++monat) {
+        for (const auto& [jahr, art] : {std::pair{2026, 0}, {2025, 1}}) {
+            CInOut& t = basis.NeueTransaktion();
+            t.m_strAuftraggeber = art == 0 ? kLangesFremdKonto : konto;
+            t.m_strEmpfaenger = art == 0 ? konto : kLangesFremdKonto;
+            t.m_strNutzniesser = kLangesMitglied;
+            t.m_strKategorie = kLangeKategorie;
+            t.m_strUKategorie = "Wohngeb\xE4udeversicherungen";
+            t.m_nArt = art;
+            t.m_dBetrag = kGroessterBetrag;
+            t.m_nDatum = jahr * 10000 + monat * 100 + 1;
+            t.m_nStatus = 1;
+        }
+    }
+    auto& fenster = b.Oeffne<grafik>(CVelmoraDlg::kAuswertung);
+    b.Pruefe(fenster);
+    Element<QComboBox>(fenster, grafik::kAuswahl)->setCurrentIndex(1);
+    Element<QComboBox>(fenster, grafik::kZweiteAuswahl)->setCurrentIndex(0);
+    b.Pruefe(fenster, QStringLiteral("family account"));
+    Element<QComboBox>(fenster, grafik::kAuswahl)->setCurrentIndex(4);
+    for (int monat = 0; monat < 12; ++monat) {
+        b.Pruefe(fenster, QStringLiteral("category, month %1").arg(12 - monat));
+        Klicke(fenster, grafik::kMonatAZurueck);
+    }
 }
 
 // The longest names with the largest amount, weekly, so that the yearly totals are as long as they get.
@@ -243,6 +280,7 @@ const Auftritt kAuftritte[] = {
     {"Einstellungen", Einstellungen},
     {"FamilienKonten", FamilienKonten},
     {"Editoren", Editoren},
+    {"Auswertung", Auswertung},
     {"Dauerauftraege", Dauerauftraege},
     {"Import", Import},
 };

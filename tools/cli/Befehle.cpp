@@ -10,7 +10,10 @@
 #include "TempOrdner.h"
 #include "Text.h"
 #include "Uebersicht.h"
+#include "Vergleich.h"
+#include "VergleichJson.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <filesystem>
@@ -224,6 +227,40 @@ int Generate(const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
     return kFertig;
 }
 
+int Compare(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
+{
+    const int jahrA = static_cast<int>(aufruf.Zahl("--years", 1000, 9999));
+    const int jahrB = static_cast<int>(aufruf.Zahl("--years", 1000, 9999, 1));
+    const int monatA = static_cast<int>(aufruf.Zahl("--months", 1, 12));
+    const int monatB = static_cast<int>(aufruf.Zahl("--months", 1, 12, 1));
+    CBasis basis;
+    if (!LadeEinstellungen(basis, aufruf, fehler))
+        return kFehlgeschlagen;
+    const long letzte = kAuswahlKategorie + static_cast<long>(basis.m_arrKategorien.size()) - 1;
+    const int auswahl = aufruf.Hat("--selection") ? static_cast<int>(aufruf.Zahl("--selection", 0, letzte)) : 0;
+    const bool mitName = auswahl >= kAuswahlFamilienKonto && auswahl <= kAuswahlNutzniesser;
+    if (aufruf.Hat("--item") && !mitName)
+        throw Benutzungsfehler("--item belongs to --selection 1, 2 or 3");
+
+    const std::vector<std::string> namen = Vergleichsnamen(basis, auswahl);
+    std::string name = namen.empty() ? std::string() : namen.front();
+    if (aufruf.Hat("--item")) {
+        name = Utf8ZuCp1252(aufruf.Wert("--item"));
+        if (std::find(namen.begin(), namen.end(), name) == namen.end()) {
+            fehler << "velmora-cli: selection " << auswahl << " has no item '" << aufruf.Wert("--item") << "'\n";
+            return kFehlgeschlagen;
+        }
+    }
+    // As in the window: the periods are set for the whole family, which sets the scale, then the selection.
+    Vergleich vergleich(basis);
+    vergleich.Beginne();
+    vergleich.SetzePerioden(jahrA, monatA, jahrB, monatB);
+    vergleich.Waehle(auswahl, name);
+    MeldeSchaeden(basis, fehler);
+    aus << AlsJson(vergleich).dump() << '\n';
+    return kFertig;
+}
+
 template<class F>
 double Millisekunden(F&& schritt)
 {
@@ -308,7 +345,10 @@ const std::vector<Befehl>& Befehle()
         {"orders", {{"--today", "--filter", "--key", "--sort"}, {"--ascending"}, {}}, Orders},
         {"generate", {{"--years", "--seed", "--today", "--orders"}, {"--english"}, {"--years"}}, Generate},
         {"stats", {{"--today"}, {}, {"--today"}}, Stats},
-        {"import", {{"--account", "--today", "--tolerance", "--columns"}, {"--save"}, {"--today"}, true}, Import},
+        {"compare",
+         {{"--today", "--selection", "--item"}, {}, {"--today", "--years", "--months"}, {"--years", "--months"}},
+         Compare},
+        {"import", {{"--account", "--today", "--tolerance", "--columns"}, {"--save"}, {"--today"}, {}, true}, Import},
     };
     return befehle;
 }

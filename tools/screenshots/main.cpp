@@ -17,6 +17,7 @@
 #include "PersonenKonten.h"
 #include "Spaltenwahl.h"
 #include "Textpruefung.h"
+#include "grafik.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -233,6 +234,27 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
     normal.Benachrichtige(kOeffneFamilienKonten, 0);
     if (auto* familienKonten = normal.findChild<PersonenKonten*>())
         foto.Speichere(*familienKonten, QStringLiteral("family-accounts-") + kuerzel);
+
+    normal.findChild<QAbstractButton*>(QStringLiteral("c1004"))->click();
+    if (auto* auswertung = normal.findChild<grafik*>()) {
+        const QPixmap bild = foto.Speichere(*auswertung, QStringLiteral("analyses-") + kuerzel);
+        // The balloons show the left part of the window and of its lists, where the bars begin.
+        const auto linkerTeil = [](const QRect& r, QSize groesse) {
+            return QRect(r.topLeft(), QSize(r.height() * groesse.width() / groesse.height(), r.height()));
+        };
+        const auto liste = [auswertung](const char* name) { return auswertung->findChild<QWidget*>(name)->geometry(); };
+        if (deutsch) {
+            foto.Ballonbild(bild, linkerTeil(bild.rect(), {287, 299}), 183, {287, 299});
+            foto.Ballonbild(bild, linkerTeil(liste("c1019"), {166, 95}), 195, {166, 95});
+            foto.Ballonbild(bild, linkerTeil(liste("c1024"), {191, 95}), 196, {191, 95});
+            QWidget* monate = auswertung->findChild<QWidget*>(QStringLiteral("c1024"));
+            auswertung->Ballons().ZeigeFuer(monate, monate->mapToGlobal(QPoint(60, 40)));
+            if (QWidget* ballon = auswertung->Ballons().Ballon())
+                foto.Speichere(*ballon, QStringLiteral("analyses-balloon-") + kuerzel);
+            auswertung->Ballons().Verstecke();
+        }
+        auswertung->close();
+    }
 
     // The settings take their password fields over when they close; the lock comes after them, as for a user.
     if (auto* familienKonten = normal.findChild<PersonenKonten*>())
