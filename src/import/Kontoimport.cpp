@@ -61,6 +61,8 @@ Kontoimport::Kontoimport(CBasis& basis, Hub& hub, Importgedaechtnis& gedaechtnis
                                  QAbstractItemView::EditKeyPressed);
     m_ui->c1001->verticalHeader()->setDefaultSectionSize(22);
     m_ui->c1001->horizontalHeader()->setStretchLastSection(true);
+    // Column widths from the first rows: measuring all of a long statement would keep the preview waiting.
+    m_ui->c1001->horizontalHeader()->setResizeContentsPrecision(100);
     m_ui->c1005->setValue(kStandardToleranz);
     SetzeSprache();
     connect(m_modell, &ImportModell::ZahlenGeaendert, this, &Kontoimport::ZeigeZahlen);
