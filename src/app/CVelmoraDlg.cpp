@@ -8,9 +8,11 @@
 #include "EditKategorie.h"
 #include "Eintrag_Bearbeiten.h"
 #include "Empfaenger.h"
+#include "Gedaechtnisdatei.h"
 #include "Hauptballons.h"
 #include "Hilfe.h"
 #include "InOut.h"
+#include "Kontoimport.h"
 #include "KontostandModell.h"
 #include "MaleText.h"
 #include "Meldung.h"
@@ -24,10 +26,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
@@ -98,6 +102,7 @@ CVelmoraDlg::~CVelmoraDlg()
     m_fremdKonten.Beende();
     m_kategorien.Beende();
     m_dauerAuftraege.Beende();
+    m_import.Beende();
 }
 
 void CVelmoraDlg::FrageSprache(const Startumgebung& umgebung)
@@ -232,6 +237,15 @@ void CVelmoraDlg::BaueSteuerelemente()
     connect(hilfe, &QPushButton::clicked, this, &CVelmoraDlg::ZeigeHilfe);
     m_steuerelemente[kHilfe] = hilfe;
 
+    auto* import = new QPushButton(QStringLiteral("Import"), this);
+    import->setObjectName(QStringLiteral("c%1").arg(kImport));
+    import->setGeometry(hilfe->geometry().right() + 8, untenY + 8, 64, 28);
+    import->setAutoDefault(false);
+    connect(import, &QPushButton::clicked, this,
+            [this] { Importiere(WaehleAuszugsdateien(m_basis->Deutsch(), this)); });
+    m_steuerelemente[kImport] = import;
+    setAcceptDrops(true);
+
     for (int id : {kFlaggeDeutsch, kFlaggeEnglisch}) {
         auto* flagge = new CImageTextButton(this);
         flagge->setObjectName(QStringLiteral("c%1").arg(id));
@@ -340,6 +354,7 @@ void CVelmoraDlg::SetzeSprache()
     Steuerelement(kWillkommenEnglisch)->setAccessibleName(QStringLiteral("Welcome to Velmora"));
     Steuerelement(kSperren)->setAccessibleName(Sprachtext(deutsch, "Sperren", "Lock"));
     Steuerelement(kInfo)->setAccessibleName(QStringLiteral("Info"));
+    Steuerelement(kImport)->setAccessibleName(Sprachtext(deutsch, "Kontoauszug importieren", "Import bank statement"));
     Steuerelement(kHilfe)->setAccessibleName(Sprachtext(deutsch, "Online-Hilfe", "Online-Help"));
     m_passwort->setAccessibleName(Sprachtext(deutsch, "Passwort", "Password"));
     m_kontostaende->setAccessibleName(Sprachtext(deutsch, "Kontostände", "Balances"));
@@ -369,7 +384,7 @@ QWidget* CVelmoraDlg::Steuerelement(int id) const
 
 void CVelmoraDlg::ZeigeWillkommen()
 {
-    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kSperren, kPasswort, kKontostaende})
+    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kSperren, kPasswort, kKontostaende, kImport})
         Steuerelement(id)->hide();
     for (int id : {kEingabeInaktiv, kUebersichtInaktiv, kAuswertungInaktiv, kDauerAuftraegeInaktiv, kEinstellungen})
         Steuerelement(id)->show();
@@ -382,7 +397,7 @@ void CVelmoraDlg::ZeigeNormal()
     for (int id : {kEingabeInaktiv, kUebersichtInaktiv, kAuswertungInaktiv, kDauerAuftraegeInaktiv, kWillkommenDeutsch,
                    kWillkommenEnglisch})
         Steuerelement(id)->hide();
-    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kEinstellungen, kKontostaende})
+    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kEinstellungen, kKontostaende, kImport})
         Steuerelement(id)->show();
     Steuerelement(kSperren)->setVisible(!m_basis->m_strPasswort.empty());
     // A window kind still to come keeps its button, but inactive.
@@ -519,13 +534,14 @@ void CVelmoraDlg::SchliesseArbeitsfenster()
     m_fremdKonten.Schliesse();
     m_kategorien.Schliesse();
     m_dauerAuftraege.Schliesse();
+    m_import.Schliesse();
 }
 
 void CVelmoraDlg::Sperre()
 {
     SchliesseArbeitsfenster();
     for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kEingabeInaktiv, kUebersichtInaktiv,
-                   kAuswertungInaktiv, kDauerAuftraegeInaktiv, kEinstellungen, kKontostaende, kSperren})
+                   kAuswertungInaktiv, kDauerAuftraegeInaktiv, kEinstellungen, kKontostaende, kSperren, kImport})
         Steuerelement(id)->hide();
     m_passwort->show();
     m_passwort->clear();
@@ -554,11 +570,15 @@ void CVelmoraDlg::Entsperre()
 
 bool CVelmoraDlg::Speichere()
 {
-    if (SpeichereAlles(*m_basis) == 0)
+    const bool gespeichert = SpeichereAlles(*m_basis) == 0;
+    const bool gemerkt = SpeichereGedaechtnis(m_basis->m_strPfad, m_importGedaechtnis) == 0;
+    if (gespeichert && gemerkt)
         return true;
     QStringList namen;
     for (const std::string& pfad : m_basis->m_nichtGeschriebeneDateien)
         namen << QString::fromStdString(pfad);
+    if (!gemerkt)
+        namen << QString::fromStdString(GedaechtnisPfad(m_basis->m_strPfad));
     Meldung(this, QMessageBox::Critical, QStringLiteral("Velmora"),
             Sprachtext(m_basis->Deutsch(),
                        "Diese Dateien konnten nicht geschrieben werden. Bitte Speicherplatz oder Zugriffsrechte "
@@ -629,6 +649,35 @@ void CVelmoraDlg::resizeEvent(QResizeEvent* ereignis)
 {
     QDialog::resizeEvent(ereignis);
     RichteSpaltenEin();
+}
+
+void CVelmoraDlg::Importiere(const QStringList& dateien)
+{
+    if (dateien.isEmpty() || m_bGesperrt || !FamilieHatMitglieder())
+        return;
+    const bool neu = !m_import.Offen();
+    Kontoimport* import =
+        m_import.Oeffne([this] { return new Kontoimport(*m_basis, *this, m_importGedaechtnis, this); });
+    // A window that took in nothing has nothing to show.
+    if (import && import->FuegeHinzu(dateien) == 0 && neu)
+        import->close();
+}
+
+void CVelmoraDlg::dragEnterEvent(QDragEnterEvent* ereignis)
+{
+    if (!m_bGesperrt && FamilieHatMitglieder() && ereignis->mimeData()->hasUrls())
+        ereignis->acceptProposedAction();
+}
+
+void CVelmoraDlg::dropEvent(QDropEvent* ereignis)
+{
+    QStringList dateien;
+    for (const QUrl& adresse : ereignis->mimeData()->urls()) {
+        if (adresse.isLocalFile())
+            dateien << adresse.toLocalFile();
+    }
+    ereignis->acceptProposedAction();
+    Importiere(dateien);
 }
 
 void CVelmoraDlg::ZeigeInfo()

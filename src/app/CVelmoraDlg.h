@@ -6,6 +6,7 @@
 #include "Basis.h"
 #include "Fensterplatz.h"
 #include "Hub.h"
+#include "Kontoauszug.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -30,6 +31,7 @@ class EditKategorie;
 class Empfaenger;
 class grafik;
 class InOut;
+class Kontoimport;
 class KontostandModell;
 class Overview;
 class PersonenKonten;
@@ -71,6 +73,7 @@ public:
         kFlaggeDeutsch = 1100,
         kFlaggeEnglisch = 1101,
         kWillkommenEnglisch = 1114,
+        kImport = 1120,
     };
 
     explicit CVelmoraDlg(const std::string& datenOrdner, Startumgebung umgebung = {}, QWidget* eltern = nullptr);
@@ -91,12 +94,17 @@ public:
     // Locks the window: closes every working window, hides the balances and asks for the password.
     void Sperre();
 
+    // Opens the import window on bank statement files (the "Import" button, or files dropped here).
+    void Importiere(const QStringList& dateien);
+
 protected:
     bool event(QEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
 private:
     void FrageSprache(const Startumgebung& umgebung);
@@ -153,6 +161,9 @@ private:
     Fensterplatz<Overview> m_uebersicht;
     Fensterplatz<Dauerauftrag> m_dauerAuftraege;
     Fensterplatz<grafik> m_auswertung;
+    Fensterplatz<Kontoimport> m_import;
+    // What the import remembers; written with the other files at "Ende".
+    Importgedaechtnis m_importGedaechtnis;
 };
 
 } // namespace velmora

@@ -46,6 +46,8 @@ Aufruf::Aufruf(const std::vector<std::string>& argumente, const Optionen& option
                 throw Benutzungsfehler(option + " needs two values");
             m_werte[option] = argumente[++i];
             m_zweiteWerte[option] = argumente[++i];
+        } else if (optionen.bDateien && !option.starts_with("--")) {
+            m_dateien.push_back(option);
         } else {
             throw Benutzungsfehler("unexpected argument " + option);
         }
@@ -151,6 +153,16 @@ const char* Benutzung()
   stats DIR --today YYYYMMDD
       times loading every month, a full listing, a sort by payer, ten years of
       standing orders and a save, and prints them as one JSON line
+  import DIR FILE... [--account "MEMBER, ACCOUNT"] --today YYYYMMDD
+                     [--tolerance DAYS] [--columns ROLE=N,...] [--save]
+      starts the program on that day, reads the bank statements (CAMT.053
+      or the bank's CSV download) and prints the proposed bookings as
+      {"proposals": [...], "pending": N}; --account names the family account
+      of statements whose IBAN is not known yet; --columns names the columns
+      of a CSV file whose header is not recognised (ROLE: date, amount,
+      debit, credit, debitcredit, name, iban, purpose, ownIban; N from 1),
+      remembered for its header row with --save; --save books the proposals
+      that are no duplicates and have a category, and writes as "Ende" does
 
 Texts are read and written as UTF-8. Exit status: 0 done, 1 failed, 2 usage.
 )";

@@ -4,6 +4,7 @@
 #include "Basis.h"
 #include "DauerAuftragsliste.h"
 #include "Generator.h"
+#include "Import.h"
 #include "Json.h"
 #include "Start.h"
 #include "Tabellenexport.h"
@@ -364,6 +365,7 @@ const std::vector<Befehl>& Befehle()
         {"compare",
          {{"--today", "--selection", "--item"}, {}, {"--today", "--years", "--months"}, {"--years", "--months"}},
          Compare},
+        {"import", {{"--account", "--today", "--tolerance", "--columns"}, {"--save"}, {"--today"}, {}, true}, Import},
     };
     return befehle;
 }

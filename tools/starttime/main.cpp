@@ -7,6 +7,8 @@
 
 #include "CVelmoraDlg.h"
 #include "Dauerauftrag.h"
+#include "ImportModell.h"
+#include "Kontoimport.h"
 #include "Overview.h"
 #include "QtText.h"
 
@@ -56,9 +58,11 @@ int main(int argc, char** argv)
 {
     const auto mainBeginn = std::chrono::steady_clock::now();
     const bool auftraege = argc == 3 && std::string(argv[2]) == "--orders";
+    const bool import = argc == 5 && std::string(argv[2]) == "--import";
     const bool uebersicht = argc == 3 && std::string(argv[2]) == "--overview";
-    if (argc != 2 && !auftraege && !uebersicht) {
-        std::fprintf(stderr, "usage: velmora-starttime DATA_FOLDER [--orders | --overview]\n");
+    if (argc != 2 && !auftraege && !import && !uebersicht) {
+        std::fprintf(stderr, "usage: velmora-starttime DATA_FOLDER [--orders | --overview | --import STATEMENT "
+                             "\"MEMBER, ACCOUNT\"]\n");
         return 2;
     }
     QApplication anwendung(argc, argv);
@@ -83,6 +87,21 @@ int main(int argc, char** argv)
         std::printf(", \"orders_open_ms\": %.1f, \"orders_listed\": %zu",
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - druck).count(),
                     liste->Liste().m_arrZeilen.size());
+    }
+    if (import) {
+        // From the user's choice of the statement file to its preview on the screen.
+        const QString konto = QString::fromLocal8Bit(argv[4]);
+        velmora::Kontoimport::SetzeKontofrage(
+            [&konto](const QString&, const QString&, const QStringList&) { return konto; });
+        const auto wahl = std::chrono::steady_clock::now();
+        hauptfenster.Importiere({QString::fromLocal8Bit(argv[3])});
+        auto* vorschau = hauptfenster.findChild<velmora::Kontoimport*>();
+        if (!vorschau || !QTest::qWaitForWindowExposed(vorschau))
+            return 1;
+        QApplication::processEvents();
+        std::printf(", \"import_preview_ms\": %.1f, \"import_lines\": %d, \"import_duplicates\": %d",
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wahl).count(),
+                    vorschau->Modell().rowCount(), vorschau->Modell().Duplikate());
     }
     if (uebersicht) {
         const auto druck = std::chrono::steady_clock::now();
