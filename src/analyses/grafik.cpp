@@ -11,6 +11,7 @@
 #include "Hub.h"
 #include "QtText.h"
 #include "Texte.h"
+#include "Uebersicht.h"
 #include "Vergleichsliste.h"
 
 #include <QAbstractItemView>
@@ -35,9 +36,8 @@ constexpr int kMonatsSpalte = 55;
 constexpr int kKategorieSpalte = 120;
 // Room the cell painter leaves beside a text.
 constexpr int kTextRand = 6;
-// Filter kinds of the overview: one category, one sub-category.
+// Filter kind of the overview: one category.
 constexpr int kFilterKategorie = 4;
-constexpr int kFilterUKategorie = 5;
 
 bool MitZweiterAuswahl(int auswahl)
 {
@@ -292,8 +292,11 @@ void grafik::Details(int zeile)
         return;
     const Periode p = zeile % 2 == 1 ? kPeriodeA : kPeriodeB;
     const int datum = m_vergleich.m_anJahr[p] * 10000 + m_vergleich.m_anMonat[p] * 100;
-    const int art = m_vergleich.m_nAuswahl >= kAuswahlKategorie ? kFilterUKategorie : kFilterKategorie;
-    m_hub.ZeigeUebersicht(art, datum, 0, eintrag->m_strName, eintrag->m_strName);
+    // A sub-category row sums that sub-category of the chosen category only, and so lists it.
+    if (m_vergleich.m_nAuswahl >= kAuswahlKategorie)
+        m_hub.ZeigeUebersicht(kFilterUKategorieIn, datum, 0, m_vergleich.m_strName, eintrag->m_strName);
+    else
+        m_hub.ZeigeUebersicht(kFilterKategorie, datum, 0, eintrag->m_strName, eintrag->m_strName);
 }
 
 QStringList grafik::GemalteTexte() const

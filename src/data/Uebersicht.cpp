@@ -287,6 +287,9 @@ void OverviewListing::ZeigeGefiltert()
             case 5:
                 treffer = t.m_strUKategorie == key;
                 break;
+            case kFilterUKategorieIn:
+                treffer = t.m_strUKategorie == key && t.m_strKategorie == m_strFilterKategorie;
+                break;
             case 6:
                 treffer = t.m_strKommentar == key;
                 break;
@@ -379,6 +382,13 @@ const CInOut* OverviewListing::TransaktionDerZeile(int zeile) const
     if (index < 0 || index >= static_cast<int>(m_basis.m_arrInOut.size()))
         return nullptr;
     return m_basis.m_arrInOut[static_cast<size_t>(index)].get();
+}
+
+std::string OverviewListing::Filterschluessel() const
+{
+    if (m_nFilterArt == kFilterUKategorieIn)
+        return m_strFilterKategorie + ": " + m_strFilterText;
+    return m_strFilterText;
 }
 
 std::string OverviewListing::Zelle(int zeile, int spalte) const

@@ -65,6 +65,11 @@ struct UebersichtsZeile
 
 constexpr int kSpalten = 9;
 
+// Filter kind of one sub-category within its category, as the analyses' sub-category rows sum it: the key
+// is the sub-category, m_strFilterKategorie its category. Kind 5 alone takes a sub-category name that
+// several categories share (a "Sonstiges" in each) from all of them.
+constexpr int kFilterUKategorieIn = 13;
+
 // Sorts the whole transaction list of the store by one key (stable, O(n log n)).
 void SortiereTransaktionen(CBasis& basis, int schluessel, bool absteigend);
 // The list comparison of one key between two transactions: negative, 0 or positive.
@@ -84,6 +89,7 @@ public:
     int m_bFilter = 0;
     int m_nFilterArt = 0;
     std::string m_strFilterText;
+    std::string m_strFilterKategorie; // kind kFilterUKategorieIn only
     int m_nMarkiertZeile = -1;
     double m_dEinnahmen = 0.0;
     double m_dAusgaben = 0.0;
@@ -100,6 +106,9 @@ public:
     void SetzeZeile(int index, int zeile, bool einfuegen);
     void SortiereTransaktionen(int schluessel);
     void LadeZeitraum();
+
+    // The filter key as the caption shows it: for a sub-category within its category both names.
+    std::string Filterschluessel() const;
 
     // Text of one cell, as shown and exported (cp1252).
     std::string Zelle(int zeile, int spalte) const;

@@ -307,6 +307,10 @@ void Overview::ZeigeMitFilter(int art, int datum1, int datum2, const std::string
     } else if (art == 4 || art == 5 || art == 9 || art == 10) {
         m_liste.m_nFilterArt = art;
         m_liste.m_strFilterText = text1;
+    } else if (art == kFilterUKategorieIn) {
+        m_liste.m_nFilterArt = art;
+        m_liste.m_strFilterKategorie = text1;
+        m_liste.m_strFilterText = text2;
     } else {
         m_liste.m_nFilterArt = text2 != text1 ? 5 : 4;
         m_liste.m_strFilterText = text2 != text1 ? text2 : text1;
@@ -335,7 +339,7 @@ QStringList Overview::GemalteTexte() const
         texte << t.text.trimmed();
     // The key as it is, not as far as the panel had room for it.
     if (!m_liste.m_strFilterText.empty() && m_liste.m_nFilterArt > 0)
-        texte[3] = AlsQString(m_liste.m_strFilterText);
+        texte[3] = AlsQString(m_liste.Filterschluessel());
     return texte;
 }
 

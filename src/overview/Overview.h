@@ -55,8 +55,9 @@ public:
 
     // Lists the transactions another window asks for: datum1 is a month key times 100 (yyyymm00), the
     // range runs from its first day to datum2, or to the end of that month when datum2 is 0. Kind 0
-    // lists everything; kinds 1, 2, 3, 12 filter by text2; kinds 4, 5, 9, 10 by text1; any other kind by
-    // the sub-category text2 when the texts differ, else by the category text1.
+    // lists everything; kinds 1, 2, 3, 12 filter by text2; kinds 4, 5, 9, 10 by text1; kFilterUKategorieIn
+    // by the sub-category text2 within the category text1; any other kind by the sub-category text2 when
+    // the texts differ, else by the category text1.
     void ZeigeMitFilter(int art, int datum1, int datum2, const std::string& text1, const std::string& text2);
     // After any window changed the data: newest first again, no mark, the filter kept.
     void Aktualisiere();

@@ -43,6 +43,8 @@ QString Filterart(const OverviewListing& liste)
         return Zeichenkette(sprache, kTxtKonto);
     if (art >= 1 && art <= 8)
         return Zeichenkette(sprache, kSpaltentitel[art - 1]);
+    if (art == kFilterUKategorieIn)
+        return Zeichenkette(sprache, kTxtUKategorie);
     if (art == 9)
         return QStringLiteral("Person");
     return Zeichenkette(sprache, kTxtKonto);
@@ -111,7 +113,7 @@ Uebersichtsbild Summenbild(const OverviewListing& liste, QRect tafel)
         const int platz = wortX - kAbstand * 2 - (l + 20);
         const QString schluessel =
             QFontMetrics(SchriftFuer(kTitelSchrift))
-                .elidedText(AlsQString(liste.m_strFilterText), Qt::ElideRight, std::max(platz, 0));
+                .elidedText(AlsQString(liste.Filterschluessel()), Qt::ElideRight, std::max(platz, 0));
         titel.push_back({schluessel, {l + 20, t + 35}, kTitelSchrift, kBeschriftungsFarbe});
     }
     bild.texte.insert(bild.texte.begin(), titel.begin(), titel.end());

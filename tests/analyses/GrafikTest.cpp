@@ -9,6 +9,7 @@
 #include "Datenbau.h"
 #include "Hub.h"
 #include "TempOrdner.h"
+#include "Uebersicht.h"
 #include "Vergleichsliste.h"
 
 #include <QAbstractButton>
@@ -173,7 +174,8 @@ TEST(Auswertung, EinKlickAufDenMonatsvergleichListetDieTransaktionen)
     KlickeZeile(monate, 3);
     monate->setCurrentIndex(monate->model()->index(0, 0));
     QTest::keyClick(monate, Qt::Key_Return);
-    EXPECT_EQ((std::vector<Uebersichtswunsch>{{5, 20261200, 0, "Miete", "Miete"}, {5, 20251200, 0, "Strom", "Strom"}}),
+    EXPECT_EQ((std::vector<Uebersichtswunsch>{{kFilterUKategorieIn, 20261200, 0, "Wohnen", "Miete"},
+                                              {kFilterUKategorieIn, 20251200, 0, "Wohnen", "Strom"}}),
               a.hub.wuensche);
 }
 

@@ -260,7 +260,8 @@ void Import(Buehne& b)
 }
 
 // The overview with the largest amounts in its totals, filtered by the long account (its key the longest
-// there is) and by the long member, searched, and its balloons.
+// there is), by the long member and by the long sub-category within its category, searched, and its
+// balloons.
 void Uebersicht(Buehne& b)
 {
     b.KlickeHaupt(CVelmoraDlg::kUebersicht);
@@ -272,6 +273,9 @@ void Uebersicht(Buehne& b)
     b.Pruefe(fenster, QStringLiteral("account"));
     b.Haupt().ZeigeUebersicht(9, kHeute / 100 * 100, kHeute, kLangesMitglied, kLangesMitglied);
     b.Pruefe(fenster, QStringLiteral("member"));
+    b.Haupt().ZeigeUebersicht(kFilterUKategorieIn, kHeute / 100 * 100, kHeute, kLangeKategorie,
+                              "Wohngeb\xE4udeversicherungen");
+    b.Pruefe(fenster, QStringLiteral("sub-category of a category"));
     Tippe(fenster, Overview::kSuche, QStringLiteral("Wasser"));
     b.Pruefe(fenster, QStringLiteral("searched"));
 }

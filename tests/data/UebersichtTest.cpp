@@ -82,6 +82,7 @@ TEST(Uebersicht, FilterartenUndIhreSummen)
         const char* szSummen;
         int nNurDauerAuftraege = 0;
         int nSprache = kDeutsch;
+        const char* szKategorie = "";
     };
     const Fall faelle[] = {
         {0, "", {7}, "0.00/12.50/0.00", 1},
@@ -95,6 +96,8 @@ TEST(Uebersicht, FilterartenUndIhreSummen)
         {4, "Essen", {1, 4}, "0.00/12.50/0.00"},
         {4, "essen", {}, "0.00/0.00/0.00"},
         {5, "Obst", {1, 4}, "0.00/12.50/0.00"},
+        {kFilterUKategorieIn, "Obst", {1, 4}, "0.00/12.50/0.00", 0, kDeutsch, "Essen"},
+        {kFilterUKategorieIn, "Obst", {}, "0.00/0.00/0.00", 0, kDeutsch, "Pfand"},
         {6, "M\xE4rz", {0}, "2000.00/0.00/0.00"},
         {7, "12.50", {1, 7}, "0.00/25.00/0.00"},
         {7, " 5.00", {8}, "0.00/0.00/5.00"},
@@ -116,6 +119,7 @@ TEST(Uebersicht, FilterartenUndIhreSummen)
         liste.m_bFilter = 1;
         liste.m_nFilterArt = fall.nArt;
         liste.m_strFilterText = fall.szSchluessel;
+        liste.m_strFilterKategorie = fall.szKategorie;
         liste.m_bNurDauerAuftraege = fall.nNurDauerAuftraege;
         liste.m_dAusgaben = 99.0;
         liste.ZeigeGefiltert();

@@ -270,6 +270,20 @@ TEST_F(CliTest, ListeFiltertUndSortiert)
         EXPECT_TRUE(traegt) << zeile[1] << " -> " << zeile[2];
     }
 
+    // A sub-category within its category: the rows of kind 5 that carry that category.
+    const auto mitUnter = std::find_if(alle.begin(), alle.end(), [](const auto& zeile) { return !zeile[5].empty(); });
+    ASSERT_NE(alle.end(), mitUnter);
+    const auto unter =
+        Zeilen({"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "5", "--key", (*mitUnter)[5]},
+               summen);
+    const auto inKategorie = Zeilen({"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "13",
+                                     "--key", (*mitUnter)[5], "--category", (*mitUnter)[4]},
+                                    summen);
+    std::vector<std::vector<std::string>> erwartet;
+    std::copy_if(unter.begin(), unter.end(), std::back_inserter(erwartet),
+                 [&](const auto& zeile) { return zeile[4] == (*mitUnter)[4]; });
+    EXPECT_EQ(erwartet, inKategorie);
+
     const auto nachZahler = Zeilen(
         {"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--sort", "payer", "--ascending"}, summen);
     ASSERT_EQ(alle.size(), nachZahler.size());
@@ -420,7 +434,11 @@ TEST_F(CliTest, FalscheAufrufeUndFehler)
         {{"startup", Haushalt(), "--today", "20261208", "--now", "1260"}, 2, "HHMM"},
         {{"list", Haushalt(), "--from", "2026111", "--to", "20261130"}, 2, "YYYYMMDD"},
         {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--key", "x"}, 2, "--key belongs to --filter"},
-        {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "13"}, 2, "from 0 to 12"},
+        {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "14"}, 2, "from 0 to 13"},
+        {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "5", "--key", "x", "--category",
+          "y"},
+         2,
+         "--category belongs to --filter 13"},
         {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--sort", "size"}, 2, "--sort wants"},
         {{"generate", leer, "--years", "0"}, 2, "from 1 to 100"},
         {{"orders", Haushalt(), "--key", "x"}, 2, "--filter and --key belong together"},

@@ -118,7 +118,8 @@ const char* Benutzung()
       the program's start-up, standing orders included, as JSON; --save then
       writes the changed months and the settings as leaving with "Ende" does
   list DIR --from YYYYMMDD --to YYYYMMDD [--today YYYYMMDD] [--all-months]
-           [--filter KIND --key TEXT] [--sort KEY [--ascending]] [--export FILE]
+           [--filter KIND --key TEXT [--category TEXT]] [--sort KEY [--ascending]]
+           [--export FILE]
       the overview listing: the nine cells of each row separated by tabs, then
       "totals", income, expenses and transfers; with --export the listing is
       written to FILE as the overview's export writes it, in the book's
@@ -126,7 +127,8 @@ const char* Benutzung()
       text (.xls is appended unless FILE ends in .xls), and the name of the
       file written is printed
       KIND is 0 to 12; for kind 0, --key 1 lists the bookings of standing
-      orders and --key 0 the others
+      orders and --key 0 the others; kind 13 lists the sub-category TEXT of
+      --key within the category TEXT of --category, as the analyses sum it
       KEY is date, amount, payer, payee, beneficiary, category, subcategory
       or 0 to 6; sorting is descending unless --ascending is given
   orders DIR [--filter KIND --key TEXT] [--sort KEY [--ascending]]

@@ -132,9 +132,13 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 {
     const int von = aufruf.Datum("--from");
     const int bis = aufruf.Datum("--to");
-    const int art = aufruf.Hat("--filter") ? static_cast<int>(aufruf.Zahl("--filter", 0, 12)) : -1;
+    const int art = aufruf.Hat("--filter") ? static_cast<int>(aufruf.Zahl("--filter", 0, kFilterUKategorieIn)) : -1;
     if (aufruf.Hat("--key") && art < 0)
         throw Benutzungsfehler("--key belongs to --filter");
+    if (aufruf.Hat("--category") && art != kFilterUKategorieIn)
+        throw Benutzungsfehler("--category belongs to --filter 13");
+    if (art == kFilterUKategorieIn && !aufruf.Hat("--category"))
+        throw Benutzungsfehler("--filter 13 needs --category");
     const int schluessel = aufruf.Hat("--sort") ? SortierSchluessel(aufruf) : -1;
     if (aufruf.Hat("--ascending") && schluessel < 0)
         throw Benutzungsfehler("--ascending belongs to --sort");
@@ -159,6 +163,7 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
         liste.m_bFilter = 1;
         liste.m_nFilterArt = art;
         liste.m_strFilterText = Utf8ZuCp1252(aufruf.Wert("--key"));
+        liste.m_strFilterKategorie = Utf8ZuCp1252(aufruf.Wert("--category"));
         liste.m_bNurDauerAuftraege = art == 0 && aufruf.Wert("--key") == "1" ? 1 : 0;
         liste.ZeigeGefiltert();
     } else {
@@ -355,7 +360,7 @@ const std::vector<Befehl>& Befehle()
         {"dump", {{"--today"}, {"--all-months"}, {}}, Dump},
         {"startup", {{"--today", "--now"}, {"--save"}, {"--today", "--now"}}, Startup},
         {"list",
-         {{"--from", "--to", "--today", "--filter", "--key", "--sort", "--export"},
+         {{"--from", "--to", "--today", "--filter", "--key", "--category", "--sort", "--export"},
           {"--all-months", "--ascending"},
           {"--from", "--to"}},
          List},
