@@ -317,6 +317,10 @@ Buchungszeitraum BucheVorschlaege(CBasis& basis, Importgedaechtnis& gedaechtnis,
         if (!v.strReferenz.empty())
             gedaechtnis.referenzen.insert(v.strReferenz);
         gedaechtnis.bGeaendert = true;
+        if (zeitraum.nAnzahl == 0)
+            zeitraum.strKonto = v.strFamilie;
+        else if (zeitraum.strKonto != v.strFamilie)
+            zeitraum.strKonto.clear();
         zeitraum.nAnzahl += 1;
         zeitraum.nVon = zeitraum.nVon == 0 ? v.eingabe.nDatum : std::min(zeitraum.nVon, v.eingabe.nDatum);
         zeitraum.nBis = std::max(zeitraum.nBis, v.eingabe.nDatum);

@@ -48,12 +48,13 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
 // Whether a proposal can be booked: both sides given and different, an amount and a category.
 bool Buchbar(const Importvorschlag& vorschlag);
 
-// The dates of the booked lines, for showing them afterwards.
+// The dates and the family account of the booked lines, for showing them afterwards.
 struct Buchungszeitraum
 {
     int nAnzahl = 0;
     int nVon = 0;
     int nBis = 0;
+    std::string strKonto; // the statements' family account; empty when the lines came from several
 };
 
 // Books every ticked, bookable proposal through the entry window's booking (BucheNeu), creating the

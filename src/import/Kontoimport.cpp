@@ -8,6 +8,7 @@
 #include "Meldung.h"
 #include "QtText.h"
 #include "Spaltenwahl.h"
+#include "Verwaltung.h"
 #include "ui_Kontoimport.h"
 
 #include <QFileDialog>
@@ -189,7 +190,12 @@ void Kontoimport::Buche()
     m_hub.Benachrichtige(kLadeFremdKonten, 0);
     m_hub.Benachrichtige(kLadeKategorien, 0);
     m_hub.Benachrichtige(kDatenGeaendert, 0);
-    m_hub.ZeigeUebersicht(0, zeitraum.nVon / 100 * 100, zeitraum.nBis, {}, {});
+    // The overview shows the booked days, by the statement's account when there was one: the bank's lines
+    // as the book now holds them, with the account's income and expenses.
+    if (zeitraum.strKonto.empty())
+        m_hub.ZeigeUebersicht(0, zeitraum.nVon, zeitraum.nBis, {}, {});
+    else
+        m_hub.ZeigeUebersicht(kFilterKonto, zeitraum.nVon, zeitraum.nBis, zeitraum.strKonto, zeitraum.strKonto);
     close();
 }
 

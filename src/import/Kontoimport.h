@@ -2,7 +2,7 @@
 
 // The import window: the lines of one or more bank statements as proposed bookings, to be ticked,
 // corrected in place and booked with "Buchen" through the entry window's booking. Afterwards the
-// overview opens on the imported period.
+// overview opens on the booked days, filtered by the statement's family account when they came from one.
 //
 // The main window creates it with the files the user picked or dropped; more files can be added while
 // it is open. It deletes itself when closed and reports kDatenGeaendert after booking.

@@ -286,7 +286,7 @@ void Overview::Suche(const QString& text)
 
 void Overview::ZeigeMitFilter(int art, int datum1, int datum2, const std::string& text1, const std::string& text2)
 {
-    m_basis.m_nVonDatum = datum1 / 100 * 100 + 1;
+    m_basis.m_nVonDatum = datum1 % 100 != 0 ? datum1 : datum1 / 100 * 100 + 1;
     m_basis.m_nBisDatum = datum2 != 0 ? datum2 : MonatsEnde(m_basis.m_nVonDatum);
     SetzeDaten();
     m_liste.LadeZeitraum();

@@ -54,7 +54,8 @@ public:
     ~Overview() override;
 
     // Lists the transactions another window asks for: datum1 is a month key times 100 (yyyymm00), the
-    // range runs from its first day to datum2, or to the end of that month when datum2 is 0. Kind 0
+    // range runs from its first day, or from the day datum1 names (yyyymmdd), to datum2, or to the end of
+    // that month when datum2 is 0. Kind 0
     // lists everything; kinds 1, 2, 3, 12 filter by text2; kinds 4, 5, 9, 10 by text1; kFilterUKategorieIn
     // by the sub-category text2 within the category text1; any other kind by the sub-category text2 when
     // the texts differ, else by the category text1.

@@ -91,6 +91,7 @@ TEST(Duplikate, NieZweimal)
     EXPECT_EQ(vorher + 3, b.m_arrInOut.size());
     EXPECT_EQ(20240306, gebucht.nVon);
     EXPECT_EQ(20240308, gebucht.nBis);
+    EXPECT_EQ("Anna, Giro", gebucht.strKonto) << "Bernd's statement brought only the transfer again";
     EXPECT_DOUBLE_EQ(1000.0 - 7.5 - 6.4 - 100.0, h.Stand("Anna"));
     EXPECT_DOUBLE_EQ(600.0, h.Stand("Bernd"));
     EXPECT_EQ(2, b.m_arrInOut.back()->m_nArt);
@@ -136,6 +137,15 @@ TEST(Buchen, LegtFremdkontenAnUndMerktSichGegenkontenUndReferenzen)
         b, g, {Auszug(kIbanAnna, {Posten(20240404, -42.0, "Stadtwerke", kIbanFirma, "S2")})}, {"Anna, Giro"});
     EXPECT_EQ("20240404|42.00|Anna, Giro|Stadtwerke Musterstadt GmbH|Alle|Wohnen|Strom| ok",
               Zeile(naechstes.vorschlaege[0]));
+
+    // Lines booked from two family accounts' statements have no one account to be shown by.
+    const Importergebnis zwei = ErstelleVorschlaege(b, g,
+                                                    {Auszug(kIbanAnna, {Posten(20240405, -5.0, "Supermarkt")}),
+                                                     Auszug(kIbanBernd, {Posten(20240407, -6.0, "Supermarkt")})},
+                                                    {"Anna, Giro", "Bernd, Giro"});
+    const Buchungszeitraum beide = BucheVorschlaege(b, g, zwei.vorschlaege);
+    EXPECT_EQ(2, beide.nAnzahl);
+    EXPECT_EQ("", beide.strKonto);
 }
 
 TEST(Gedaechtnisdatei, UeberstehtSpeichernUndLaden)
