@@ -1,10 +1,12 @@
 #include "Kontoimport.h"
 
 #include "Basis.h"
+#include "CPPToolTip.h"
 #include "Gedaechtnisdatei.h"
 #include "Hub.h"
 #include "ImportDelegat.h"
 #include "ImportModell.h"
+#include "Importballons.h"
 #include "Meldung.h"
 #include "QtText.h"
 #include "Spaltenwahl.h"
@@ -71,6 +73,10 @@ Kontoimport::Kontoimport(CBasis& basis, Hub& hub, Importgedaechtnis& gedaechtnis
     connect(m_ui->c1002, &QPushButton::clicked, this, &Kontoimport::Buche);
     connect(m_ui->c1003, &QPushButton::clicked, this, &QDialog::close);
     connect(m_ui->c1007, &QPushButton::clicked, this, &Kontoimport::WaehleDateien);
+    m_ballons = new CPPToolTip(this);
+    RichteBallonsEin(*m_ballons);
+    FuelleImportballons(*m_ballons, m_basis,
+                        [this](int id) { return findChild<QWidget*>(QStringLiteral("c%1").arg(id)); });
     if (LadeGedaechtnis(m_basis.m_strPfad, gedaechtnis) != 0)
         Meldung(this, QMessageBox::Warning, windowTitle(),
                 Sprachtext(m_basis.Deutsch(),
@@ -128,7 +134,7 @@ int Kontoimport::FuegeHinzu(const QStringList& dateien)
         const std::string pfad = datei.toStdString();
         Leseergebnis gelesen = m_sammlung.Lies(pfad);
         if (gelesen.bZuordnen) {
-            const std::optional<Spaltenzuordnung> zuordnung = Spaltenwahl::Frage(deutsch, pfad, gelesen.vorschau, this);
+            const std::optional<Spaltenzuordnung> zuordnung = Spaltenwahl::Frage(m_basis, pfad, gelesen.vorschau, this);
             if (!zuordnung)
                 continue;
             gelesen = m_sammlung.Lies(pfad, &*zuordnung);

@@ -21,6 +21,7 @@ class Kontoimport;
 namespace velmora {
 
 class CBasis;
+class CPPToolTip;
 class Hub;
 class ImportModell;
 
@@ -53,6 +54,7 @@ public:
 
     ImportModell& Modell() const { return *m_modell; }
     QString Zaehlertext() const;
+    CPPToolTip& Ballons() const { return *m_ballons; }
 
 private:
     void SetzeSprache();
@@ -66,6 +68,7 @@ private:
     Hub& m_hub;
     Importsammlung m_sammlung;
     ImportModell* m_modell = nullptr;
+    CPPToolTip* m_ballons = nullptr;
     int m_nVorgemerkt = 0;
 };
 

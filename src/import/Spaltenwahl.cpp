@@ -1,6 +1,9 @@
 #include "Spaltenwahl.h"
 
+#include "Basis.h"
+#include "CPPToolTip.h"
 #include "CsvAuszug.h"
+#include "Importballons.h"
 #include "QtText.h"
 #include "ui_Spaltenwahl.h"
 
@@ -40,11 +43,12 @@ std::function<bool(Spaltenwahl&)>& Antwort()
 
 } // namespace
 
-Spaltenwahl::Spaltenwahl(bool deutsch, const std::string& datei, const CsvVorschau& vorschau, QWidget* eltern)
+Spaltenwahl::Spaltenwahl(const CBasis& basis, const std::string& datei, const CsvVorschau& vorschau, QWidget* eltern)
     : QDialog(eltern)
     , m_ui(std::make_unique<Ui::Spaltenwahl>())
 {
     m_ui->setupUi(this);
+    const bool deutsch = basis.Deutsch();
     setWindowTitle(Sprachtext(deutsch, "Spalten zuordnen", "Assign columns"));
     m_ui->c1030->setText(
         Sprachtext(deutsch,
@@ -91,6 +95,10 @@ Spaltenwahl::Spaltenwahl(bool deutsch, const std::string& datei, const CsvVorsch
         knopf->setAccessibleName(knopf->text());
     connect(m_ui->c1032, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->c1032, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_ballons = new CPPToolTip(this);
+    RichteBallonsEin(*m_ballons);
+    FuelleSpaltenballons(*m_ballons, basis,
+                         [this](int id) { return findChild<QWidget*>(QStringLiteral("c%1").arg(id)); });
     Pruefe();
 }
 
@@ -110,10 +118,10 @@ void Spaltenwahl::Pruefe()
     m_ui->c1032->button(QDialogButtonBox::Ok)->setEnabled(Zuordnung().Vollstaendig());
 }
 
-std::optional<Spaltenzuordnung> Spaltenwahl::Frage(bool deutsch, const std::string& datei, const CsvVorschau& vorschau,
-                                                   QWidget* eltern)
+std::optional<Spaltenzuordnung> Spaltenwahl::Frage(const CBasis& basis, const std::string& datei,
+                                                   const CsvVorschau& vorschau, QWidget* eltern)
 {
-    Spaltenwahl dialog(deutsch, datei, vorschau, eltern);
+    Spaltenwahl dialog(basis, datei, vorschau, eltern);
     const bool angenommen = Antwort() ? Antwort()(dialog) : dialog.exec() == QDialog::Accepted;
     if (!angenommen || !dialog.Zuordnung().Vollstaendig())
         return std::nullopt;

@@ -20,6 +20,9 @@ class Spaltenwahl;
 
 namespace velmora {
 
+class CBasis;
+class CPPToolTip;
+
 class Spaltenwahl final : public QDialog
 {
     Q_OBJECT
@@ -33,14 +36,15 @@ public:
         kKnoepfe = 1032,
     };
 
-    Spaltenwahl(bool deutsch, const std::string& datei, const CsvVorschau& vorschau, QWidget* eltern = nullptr);
+    Spaltenwahl(const CBasis& basis, const std::string& datei, const CsvVorschau& vorschau, QWidget* eltern = nullptr);
     ~Spaltenwahl() override;
 
     Spaltenzuordnung Zuordnung() const;
+    CPPToolTip& Ballons() const { return *m_ballons; }
 
     // Asks the user; nothing when cancelled.
-    static std::optional<Spaltenzuordnung> Frage(bool deutsch, const std::string& datei, const CsvVorschau& vorschau,
-                                                 QWidget* eltern);
+    static std::optional<Spaltenzuordnung> Frage(const CBasis& basis, const std::string& datei,
+                                                 const CsvVorschau& vorschau, QWidget* eltern);
     // While set, the dialog is built and handed to the hook instead of being shown; true accepts it.
     static void SetzeAntwort(std::function<bool(Spaltenwahl&)> antwort);
 
@@ -49,6 +53,7 @@ private:
 
     std::unique_ptr<Ui::Spaltenwahl> m_ui;
     std::array<QComboBox*, kAnzahlSpaltenrollen> m_rollen{};
+    CPPToolTip* m_ballons = nullptr;
 };
 
 } // namespace velmora

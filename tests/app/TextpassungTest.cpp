@@ -237,7 +237,7 @@ void Dauerauftraege(Buehne& b)
 }
 
 // The import window on a statement with the long names and the largest amount, and the page that
-// assigns the columns of an unknown CSV layout.
+// assigns the columns of an unknown CSV layout, each with its balloons.
 void Import(Buehne& b)
 {
     const std::string ordner = b.Basis().m_strPfad;
@@ -251,12 +251,15 @@ void Import(Buehne& b)
     Kontoimport::SetzeKontofrage([&konto](const QString&, const QString&, const QStringList&) { return konto; });
     Spaltenwahl::SetzeAntwort([&b](Spaltenwahl& dialog) {
         b.Pruefe(dialog);
+        PruefeBallons(b, dialog.Ballons(), dialog);
         return false;
     });
     b.Haupt().Importiere({QString::fromStdString(auszug), QString::fromStdString(fremd)});
     Kontoimport::SetzeKontofrage({});
     Spaltenwahl::SetzeAntwort({});
-    b.Pruefe(*b.Haupt().findChild<Kontoimport*>());
+    auto& import = *b.Haupt().findChild<Kontoimport*>();
+    b.Pruefe(import);
+    PruefeBallons(b, import.Ballons(), import);
 }
 
 // The overview with the largest amounts in its totals, filtered by the long account (its key the longest

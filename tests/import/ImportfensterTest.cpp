@@ -3,6 +3,7 @@
 #include "Auszugsbau.h"
 #include "Bedienung.h"
 #include "Buchung.h"
+#include "CPPToolTip.h"
 #include "CVelmoraDlg.h"
 #include "Gedaechtnisdatei.h"
 #include "Generator.h"
@@ -201,6 +202,37 @@ TEST(Importfenster, UnbekannteSpaltenFragtEinmalUndUnbekannteKontenNachDemKonto)
     // The same file twice in one import: the second copy's lines are already there.
     EXPECT_EQ(2, fenster.Modell().Duplikate());
     EXPECT_EQ("Bernd, Giro", fenster.Modell().Vorschlaege()[0].eingabe.strZahler);
+}
+
+// Both windows explain their controls in German balloons, as every window does: not in English, and not
+// while the balloon switch is off.
+TEST(Importfenster, BallonsNurAufDeutschUndWennEingeschaltet)
+{
+    struct Fall
+    {
+        int sprache;
+        int tooltips;
+        int import;
+        int spalten;
+    };
+    const Fall faelle[] = {{kDeutsch, 1, 6, 11}, {kEnglisch, 1, 0, 0}, {kDeutsch, 0, 0, 0}};
+    for (const Fall& f : faelle) {
+        Importhaushalt h;
+        h.Basis().m_nSprache = f.sprache;
+        h.Basis().m_bTooltips = f.tooltips;
+        StillerHub hub;
+        Kontoimport fenster(h.Basis(), hub, h.Gedaechtnis());
+        Spaltenwahl spalten(h.Basis(), "bank.csv", {{"Tag", "Wer", "Wieviel"}, {}, ""});
+        EXPECT_EQ(f.import, fenster.Ballons().ToolCount()) << f.sprache << " " << f.tooltips;
+        EXPECT_EQ(f.spalten, spalten.Ballons().ToolCount()) << f.sprache << " " << f.tooltips;
+        if (f.import > 0) {
+            EXPECT_TRUE(
+                fenster.Ballons().ToolText(Element(fenster, Kontoimport::kBuchen)).contains(QStringLiteral("Ende")));
+            EXPECT_TRUE(spalten.Ballons()
+                            .ToolText(Element(spalten, Spaltenwahl::kErsteRolle + kRolleSoll))
+                            .contains(QStringLiteral("Ausgängen")));
+        }
+    }
 }
 
 TEST(Hauptfenster, ImportKnopfUndAbgelegteDateienUndEndeSchreibtDasGedaechtnis)

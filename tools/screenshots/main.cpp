@@ -137,10 +137,22 @@ void Dauerauftraege(Fotograf& foto, CVelmoraDlg& hauptfenster, bool deutsch, con
     liste->close();
 }
 
-// The import window on a small statement of the generated household, and the column mapping page.
+// The balloon of one control of a shown window, when the window has balloons (German only).
+void Ballonfoto(Fotograf& foto, CPPToolTip& ballons, QWidget& fenster, int id, const QString& name)
+{
+    QWidget* control = fenster.findChild<QWidget*>(QStringLiteral("c%1").arg(id));
+    if (!control)
+        return;
+    ballons.ZeigeFuer(control, control->mapToGlobal(control->rect().center()));
+    if (QWidget* ballon = ballons.BallonSichtbar() ? ballons.Ballon() : nullptr)
+        foto.Speichere(*ballon, name);
+    ballons.Verstecke();
+}
+
+// The import window on a small statement of the generated household, and the column mapping page, with
+// a balloon of each.
 void Import(Fotograf& foto, CVelmoraDlg& haupt, const QString& kuerzel)
 {
-    const bool deutsch = haupt.Basis().Deutsch();
     const std::string datei = NeuerOrdner("auszug-" + kuerzel.toStdString()) + "/umsaetze.csv";
     std::ofstream(datei, std::ios::binary) << "Buchungstag;Auftraggeber/Empf\xe4"
                                               "nger;Verwendungszweck;Betrag\n"
@@ -159,14 +171,17 @@ void Import(Fotograf& foto, CVelmoraDlg& haupt, const QString& kuerzel)
     if (auto* import = haupt.findChild<Kontoimport*>()) {
         import->resize(1100, 360);
         foto.Speichere(*import, QStringLiteral("import-") + kuerzel);
+        Ballonfoto(foto, import->Ballons(), *import, Kontoimport::kListe, QStringLiteral("import-balloon-") + kuerzel);
         import->close();
     }
     CsvVorschau vorschau;
     vorschau.kopf = {"Tag", "Wer", "Wofür", "Wieviel"};
     vorschau.ersteZeilen = {{"01.12.2026", "Supermarkt Frischeland", "Einkauf", "-54,20"},
                             {"02.12.2026", "Bäckerei Schäfer", "Brötchen", "-6,80"}};
-    Spaltenwahl spalten(deutsch, "/home/anna/Downloads/umsaetze.csv", vorschau);
+    Spaltenwahl spalten(haupt.Basis(), "/home/anna/Downloads/umsaetze.csv", vorschau);
     foto.Speichere(spalten, QStringLiteral("import-columns-") + kuerzel);
+    Ballonfoto(foto, spalten.Ballons(), spalten, Spaltenwahl::kErsteRolle + kRolleBetrag,
+               QStringLiteral("import-columns-balloon-") + kuerzel);
 }
 
 void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
