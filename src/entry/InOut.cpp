@@ -345,6 +345,7 @@ void InOut::LadeEintrag(int nummer, int was)
     }
     if (was != kTransaktion || !Bearbeitbar(m_basis, nummer))
         return;
+    SchliesseDauerAuftragsPanel();
     const CInOut& t = *m_basis.m_arrInOut[static_cast<size_t>(m_basis.PositionVonIndex(nummer))];
     m_bHandNutzniesser = m_bHandKategorie = m_bHandUKategorie = false;
     m_nBearbeitet = nummer;

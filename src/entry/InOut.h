@@ -105,6 +105,7 @@ private:
     void RichteDauerAuftragEin();
     void LadeDauerAuftrag(int nummer);
     void OeffneDauerAuftragsPanel();
+    void SchliesseDauerAuftragsPanel();
     void BleibeAufDemBildschirm();
     void UebernimmDauerAuftrag();
     void Zeige();
@@ -131,6 +132,7 @@ private:
     int m_nBearbeitet = -1;
     DauerAuftragsPanel* m_dauerAuftrag = nullptr;
     int m_nDauerAuftragsModus = 0;
+    int m_nHoeheOhnePanel = 0;
     QString m_strMeldung;
     bool m_bGemeldet = false;
 };

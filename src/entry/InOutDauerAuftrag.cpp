@@ -7,6 +7,7 @@
 #include "AuswahlAnsicht.h"
 #include "Basis.h"
 #include "DauerAuftragsPanel.h"
+#include "Hub.h"
 #include "QtText.h"
 #include "Texte.h"
 #include "ui_InOut.h"
@@ -54,6 +55,8 @@ void InOut::LadeDauerAuftrag(int nummer)
 
 void InOut::OeffneDauerAuftragsPanel()
 {
+    if (m_ui->c1106->isHidden())
+        m_nHoeheOhnePanel = height();
     m_ui->c1106->show();
     m_ui->c1040->setEnabled(false);
     m_ui->c1042->setEnabled(false);
@@ -66,6 +69,21 @@ void InOut::OeffneDauerAuftragsPanel()
         ansicht->ZeigeGewaehlt();
     m_dauerAuftrag->UebernehmenKnopf()->setFocus();
     Zeige();
+}
+
+// A transaction to edit ends the standing-order mode, as an order to edit ends a transaction's edit: the
+// window holds the entry asked for last. The order's unsaved changes go; the list that asked for the order
+// learns that its edit has ended.
+void InOut::SchliesseDauerAuftragsPanel()
+{
+    if (m_nDauerAuftragsModus == 0)
+        return;
+    m_nDauerAuftragsModus = 0;
+    m_ui->c1106->hide();
+    m_ui->c1042->setEnabled(true);
+    layout()->activate();
+    resize(width(), m_nHoeheOhnePanel);
+    m_hub.Benachrichtige(kAktualisiereDauerAuftraege, 0);
 }
 
 // The grown window moves up to end 32 pixels above the screen's bottom and left to end 4 pixels before
