@@ -18,6 +18,7 @@
 #include "Sprachwahl.h"
 #include "Start.h"
 #include "Text.h"
+#include "Wiederherstellung.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,6 +32,7 @@
 #include <QTableView>
 #include <QTime>
 #include <QTimer>
+#include <algorithm>
 
 namespace velmora {
 
@@ -52,9 +54,10 @@ CVelmoraDlg::CVelmoraDlg(const std::string& datenOrdner, Startumgebung umgebung,
     , m_basis(std::make_unique<CBasis>())
 {
     m_basis->m_uhr = umgebung.uhr;
-    StarteDaten(*m_basis, datenOrdner);
+    StarteDaten(*m_basis, datenOrdner, umgebung.bWiederherstellen);
     if (m_basis->m_nSprache == 0)
         FrageSprache(umgebung);
+    m_kopie = std::make_unique<Wiederherstellung>(*m_basis, !umgebung.bWiederherstellen);
 
     setObjectName(QStringLiteral("velmora"));
     setWindowTitle(QStringLiteral("Velmora"));
@@ -248,6 +251,9 @@ void CVelmoraDlg::BaueSteuerelemente()
 
     m_uhr = new QTimer(this);
     connect(m_uhr, &QTimer::timeout, this, &CVelmoraDlg::TickeUhr);
+    m_kopieTakt = new QTimer(this);
+    m_kopieTakt->setSingleShot(true);
+    connect(m_kopieTakt, &QTimer::timeout, this, &CVelmoraDlg::SchreibeKopie);
     m_ballons = new CPPToolTip(this);
     RichteBallonsEin(*m_ballons);
 }
@@ -273,10 +279,13 @@ PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
         return FrageNachEintrag(modus, name, neu, art);
     });
     connect(einstellungen, &PersonenKonten::BallonsUmgeschaltet, this, &CVelmoraDlg::ErstelleBallons);
-    // Closing the settings may have changed the family; the main window shows it afresh.
+    connect(einstellungen, &PersonenKonten::BallonsUmgeschaltet, this, &CVelmoraDlg::MerkeAenderung);
+    // Closing the settings may have changed the family or taken the password; the main window shows it
+    // afresh.
     connect(einstellungen, &QObject::destroyed, this, [this] {
         if (m_bBeendet)
             return;
+        MerkeAenderung();
         WendeSichtbarkeitAn(false);
         FuelleKontostaende();
         update();
@@ -412,6 +421,9 @@ void CVelmoraDlg::ErstelleBallons()
 void CVelmoraDlg::Benachrichtige(int code, int arg)
 {
     SetzeStatusText();
+    if (code == kDatenGeaendert || code == kLadeFremdKonten || code == kLadeKategorien ||
+        code == kAktualisiereDauerAuftraege)
+        MerkeAenderung();
     switch (code) {
         case kDatenGeaendert:
             if (PersonenKonten* einstellungen = m_einstellungen.Offen())
@@ -525,11 +537,34 @@ bool CVelmoraDlg::Speichere()
     return false;
 }
 
+void CVelmoraDlg::MerkeAenderung()
+{
+    if (m_bBeendet || m_kopieTakt->isActive())
+        return;
+    const qint64 vergangen = m_seitKopie.isValid() ? m_seitKopie.elapsed() : 1000;
+    m_kopieTakt->start(static_cast<int>(std::max<qint64>(0, 1000 - vergangen)));
+}
+
+void CVelmoraDlg::SchreibeKopie()
+{
+    if (m_bBeendet)
+        return;
+    m_kopie->Schreibe();
+    m_seitKopie.start();
+}
+
+void CVelmoraDlg::BeendeKopie()
+{
+    m_kopieTakt->stop();
+    EntferneWiederherstellung(m_basis->m_strPfad);
+}
+
 void CVelmoraDlg::Ende()
 {
     if (!Speichere())
         return;
     m_bBeendet = true;
+    BeendeKopie();
     SchliesseArbeitsfenster();
     done(kEnde);
 }
@@ -537,6 +572,7 @@ void CVelmoraDlg::Ende()
 void CVelmoraDlg::EndeOhneSpeichern()
 {
     m_bBeendet = true;
+    BeendeKopie();
     SchliesseArbeitsfenster();
     done(kEndeOhneSpeichern);
 }
@@ -552,6 +588,7 @@ void CVelmoraDlg::closeEvent(QCloseEvent* ereignis)
         return;
     }
     m_bBeendet = true;
+    BeendeKopie();
     SchliesseArbeitsfenster();
     setResult(kEnde);
     ereignis->accept();

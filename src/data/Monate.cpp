@@ -3,6 +3,7 @@
 #include "Basis.h"
 #include "Binaer.h"
 #include "Dateinamen.h"
+#include "Speicherstand.h"
 
 #include <unordered_map>
 
@@ -66,9 +67,13 @@ int CBasis::LadeMonat(int datum)
     if (m_strErsteDatei.empty())
         m_strErsteDatei = name;
     m_strLetzteDatei = name;
-    const std::string pfad = DateiPfad(m_strPfad, name);
+    // A restoring run reads a month from the recovery copy first; a month found there counts as changed.
+    std::string pfad = m_strWiederherstellung.empty() ? std::string() : FindeMonatsDatei(m_strWiederherstellung, name);
+    const int gerettet = pfad.empty() ? 0 : 1;
+    if (pfad.empty())
+        pfad = FindeMonatsDatei(m_strPfad, name);
     std::string bytes;
-    if (!LeseDatei(pfad, bytes))
+    if (pfad.empty() || !LeseDatei(pfad, bytes))
         return -1;
 
     BinaerLeser leser(bytes);
@@ -86,7 +91,7 @@ int CBasis::LadeMonat(int datum)
     }
     if (leser.Abgeschnitten())
         m_abgeschnitteneDateien.push_back(pfad);
-    m_arrLoadedFiles.push_back(std::make_unique<CLoadedFiles>(CLoadedFiles{name, monat, 0}));
+    m_arrLoadedFiles.push_back(std::make_unique<CLoadedFiles>(CLoadedFiles{name, monat, gerettet}));
     return 0;
 }
 
@@ -105,7 +110,7 @@ void CBasis::MonatGeaendert(int monat)
 
 void CBasis::LadeAlleMonate()
 {
-    LadeMonate(m_nErsterMonat * 100, m_nHeute);
+    LadeMonate(ErsterMonatImBuch() * 100, m_nHeute);
 }
 
 void CBasis::LadeMonate(int vonDatum, int bisDatum)
@@ -117,8 +122,14 @@ void CBasis::LadeMonate(int vonDatum, int bisDatum)
 int CBasis::SpeichereMonate()
 {
     m_nichtGeschriebeneDateien.clear();
+    return SchreibeDateien(GeaenderteMonate(), m_strPfad, m_nichtGeschriebeneDateien);
+}
+
+std::vector<Dateistand> CBasis::GeaenderteMonate()
+{
+    std::vector<Dateistand> monate;
     if (m_arrFamilien.empty())
-        return 0;
+        return monate;
     const std::string praefix = DateiPraefix();
     if (m_arrLoadedFiles.empty()) {
         const std::string name = MonatsDatei(m_nHeute / 100);
@@ -142,7 +153,6 @@ int CBasis::SpeichereMonate()
             it->second.push_back(t.get());
     }
 
-    int ergebnis = 0;
     int erster = ZerlegeDateiname(m_strErsteDatei).nWert;
     for (const auto& datei : m_arrLoadedFiles) {
         std::string name = datei->m_strDatei;
@@ -162,13 +172,9 @@ int CBasis::SpeichereMonate()
         s.Nullen(kKopfReserviert);
         for (const CInOut* t : transaktionen)
             SchreibeTransaktion(s, *t);
-        const std::string pfad = DateiPfad(m_strPfad, name);
-        if (!SchreibeDateiSicher(pfad, s.Bytes())) {
-            m_nichtGeschriebeneDateien.push_back(pfad);
-            ergebnis = -1;
-        }
+        monate.push_back({name, s.Bytes()});
     }
-    return ergebnis;
+    return monate;
 }
 
 } // namespace velmora

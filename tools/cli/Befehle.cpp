@@ -2,12 +2,16 @@
 
 #include "Aufruf.h"
 #include "Basis.h"
+#include "Buchung.h"
+#include "Buchsperre.h"
 #include "Generator.h"
 #include "Json.h"
+#include "Sicherungen.h"
 #include "Start.h"
 #include "TempOrdner.h"
 #include "Text.h"
 #include "Uebersicht.h"
+#include "Wiederherstellung.h"
 
 #include <array>
 #include <chrono>
@@ -30,6 +34,21 @@ bool OrdnerVorhanden(const std::string& ordner, std::ostream& fehler)
         return true;
     fehler << "velmora-cli: " << ordner << ": no such folder\n";
     return false;
+}
+
+bool SperreZumSpeichern(Buchsperre& sperre, const std::string& ordner, std::ostream& fehler)
+{
+    if (sperre.Nimm() != Buchsperre::Zustand::kGenommen) {
+        fehler << "velmora-cli: " << sperre.Meldung(false).toStdString() << '\n';
+        return false;
+    }
+    if (HatWiederherstellung(ordner)) {
+        fehler << "velmora-cli: " << WiederherstellungsPfad(ordner)
+               << " holds the unsaved changes of a run that ended unexpectedly; start the program to restore or "
+                  "discard them first\n";
+        return false;
+    }
+    return true;
 }
 
 // The store of a folder with its settings read; the clock answers today when one was given.
@@ -82,6 +101,11 @@ int Startup(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     const int jetzt = aufruf.Uhrzeit("--now");
     if (!OrdnerVorhanden(aufruf.Ordner(), fehler))
         return kFehlgeschlagen;
+    // Saving changes the book: like the program, it waits for no other run and leaves a crashed run's
+    // unsaved changes to the program, which offers them back.
+    Buchsperre sperre(aufruf.Ordner());
+    if (aufruf.Hat("--save") && !SperreZumSpeichern(sperre, aufruf.Ordner(), fehler))
+        return kFehlgeschlagen;
     CBasis basis;
     basis.m_uhr = FesteUhr(heute, jetzt);
     StarteDaten(basis, aufruf.Ordner());
@@ -95,6 +119,19 @@ int Startup(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     SchreibeJson(aus, basis);
     aus << '\n';
     return status;
+}
+
+int Backups(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
+{
+    if (!OrdnerVorhanden(aufruf.Ordner(), fehler))
+        return kFehlgeschlagen;
+    for (const Sicherung& sicherung : ListeSicherungen(aufruf.Ordner())) {
+        aus << kSicherungsOrdner << '/' << sicherung.strName << '\t' << sicherung.strZeit;
+        for (size_t i = 0; i < sicherung.dateien.size(); ++i)
+            aus << (i == 0 ? "\t" : " ") << sicherung.dateien[i];
+        aus << '\n';
+    }
+    return kFertig;
 }
 
 int SortierSchluessel(const Aufruf& aufruf)
@@ -185,6 +222,27 @@ double Millisekunden(F&& schritt)
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - beginn).count();
 }
 
+// A run as the program starts it, one booking of today, and the recovery copy that booking brings about.
+double ZeitDerWiederherstellung(const std::string& ordner, int heute, const std::string& kopieOrdner)
+{
+    CBasis lauf;
+    lauf.m_uhr = FesteUhr(heute, 0);
+    StarteDaten(lauf, ordner);
+    lauf.m_strPfad = kopieOrdner;
+    Wiederherstellung kopie(lauf, true);
+    const CFAMILY* familie = lauf.Familie();
+    Buchungseingabe eingabe;
+    if (familie && !familie->m_arrPersonen.empty() && !familie->m_arrPersonen.front()->m_arrKonten.empty())
+        eingabe.strZahler = familie->m_arrPersonen.front()->m_strName + ", " +
+                            familie->m_arrPersonen.front()->m_arrKonten.front()->m_strName;
+    if (!lauf.m_arrZielKonten.empty())
+        eingabe.strEmpfaenger = lauf.m_arrZielKonten.front()->m_strName;
+    eingabe.dBetrag = 12.5;
+    eingabe.nDatum = heute;
+    BucheNeu(lauf, eingabe);
+    return Millisekunden([&] { kopie.Schreibe(); });
+}
+
 int Stats(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 {
     const int heute = aufruf.Datum("--today");
@@ -235,9 +293,11 @@ int Stats(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
         return kFehlgeschlagen;
     }
 
+    const double kopie = ZeitDerWiederherstellung(aufruf.Ordner(), heute, temp.Unterordner("recovery"));
+
     aus << Format("{\"transactions\": %zu, \"months\": %zu, \"load_ms\": %.2f, \"list_ms\": %.2f, \"sort_ms\": %.2f, "
-                  "\"catchup_ms\": %.2f, \"save_ms\": %.2f}\n",
-                  transaktionen, monate, laden, listen, sortieren, nachholen, speichern);
+                  "\"catchup_ms\": %.2f, \"save_ms\": %.2f, \"recovery_ms\": %.2f}\n",
+                  transaktionen, monate, laden, listen, sortieren, nachholen, speichern, kopie);
     return kFertig;
 }
 
@@ -260,6 +320,7 @@ const std::vector<Befehl>& Befehle()
          List},
         {"generate", {{"--years", "--seed", "--today"}, {"--english"}, {"--years"}}, Generate},
         {"stats", {{"--today"}, {}, {"--today"}}, Stats},
+        {"backups", {{}, {}, {}}, Backups},
     };
     return befehle;
 }
