@@ -12,6 +12,7 @@
 #include "Generator.h"
 #include "InOut.h"
 #include "PersonenKonten.h"
+#include "Sprachwahl.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -176,5 +177,7 @@ int main(int argc, char** argv)
     Fotograf foto(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     Hauptfenster(foto, kDeutsch, QStringLiteral("de"));
     Hauptfenster(foto, kEnglisch, QStringLiteral("en"));
+    Sprachwahl ersterStart(nullptr, QDir::home().filePath(QStringLiteral("Velmora")));
+    foto.Speichere(ersterStart, QStringLiteral("first-run"));
     return foto.Fehler() ? 1 : 0;
 }
