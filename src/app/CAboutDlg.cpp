@@ -6,10 +6,13 @@
 #include "QtText.h"
 
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -17,6 +20,10 @@ namespace {
 
 constexpr int kZeilenX = 112;
 constexpr int kErsteZeileY = 76;
+constexpr int kBreite = 620;
+constexpr int kRand = 16;
+constexpr Schrift kTitelSchrift{34};
+constexpr Schrift kZeilenSchrift{20, 0, 400};
 
 const char* const kZeilenDe[] = {
     "Sie möchten mit einem Click wissen was Ihr Auto monatlich kostet,",
@@ -39,7 +46,15 @@ CAboutDlg::CAboutDlg(const CBasis& basis, QWidget* eltern)
 {
     setObjectName(QStringLiteral("about"));
     setWindowTitle(Sprachtext(m_bDeutsch, "Info über Velmora", "About Velmora"));
-    setFixedSize(620, 260);
+    // The box widens when a line of the language is longer than its usual width allows.
+    int breite = kBreite;
+    const auto passe = [&breite](const QString& text, Schrift schrift) {
+        breite = std::max(breite, kZeilenX + QFontMetrics(SchriftFuer(schrift)).horizontalAdvance(text) + kRand);
+    };
+    passe(Titel(), kTitelSchrift);
+    for (size_t i = 0; i < std::size(kZeilenDe); ++i)
+        passe(Zeile(i), kZeilenSchrift);
+    setFixedSize(breite, 260);
 
     auto* bild = new QLabel(this);
     bild->setObjectName(QStringLiteral("aboutBild"));
@@ -71,22 +86,30 @@ CAboutDlg::CAboutDlg(const CBasis& basis, QWidget* eltern)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    QStringList zeilen{Sprachtext(m_bDeutsch, "Das klare Haushalts-Buch", "The clear book of household accounts")};
+    QStringList zeilen{Titel()};
     for (size_t i = 0; i < std::size(kZeilenDe); ++i)
-        zeilen << Sprachtext(m_bDeutsch, kZeilenDe[i], kZeilenEn[i]);
+        zeilen << Zeile(i);
     setAccessibleDescription(zeilen.join(QLatin1Char(' ')));
+}
+
+QString CAboutDlg::Titel() const
+{
+    return Sprachtext(m_bDeutsch, "Das klare Haushalts-Buch", "The clear book of household accounts");
+}
+
+QString CAboutDlg::Zeile(size_t i) const
+{
+    return Sprachtext(m_bDeutsch, kZeilenDe[i], kZeilenEn[i]);
 }
 
 void CAboutDlg::paintEvent(QPaintEvent* ereignis)
 {
     QDialog::paintEvent(ereignis);
     QPainter maler(this);
-    MaleText(maler, {kZeilenX, 20},
-             Sprachtext(m_bDeutsch, "Das klare Haushalts-Buch", "The clear book of household accounts"), {34},
-             QColor(0, 128, 255));
+    MaleText(maler, {kZeilenX, 20}, Titel(), kTitelSchrift, QColor(0, 128, 255));
     for (size_t i = 0; i < std::size(kZeilenDe); ++i)
-        MaleText(maler, {kZeilenX, kErsteZeileY + static_cast<int>(i) * 26},
-                 Sprachtext(m_bDeutsch, kZeilenDe[i], kZeilenEn[i]), {20, 0, 400}, QColor(64, 64, 64));
+        MaleText(maler, {kZeilenX, kErsteZeileY + static_cast<int>(i) * 26}, Zeile(i), kZeilenSchrift,
+                 QColor(64, 64, 64));
 }
 
 } // namespace velmora

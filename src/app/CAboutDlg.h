@@ -21,6 +21,9 @@ protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
 private:
+    QString Titel() const;
+    QString Zeile(size_t i) const;
+
     bool m_bDeutsch;
 };
 

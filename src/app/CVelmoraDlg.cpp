@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,7 @@
 #include <QTableView>
 #include <QTime>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 
 namespace velmora {
@@ -46,6 +48,14 @@ const QPoint kHeuteOrt(352, 8);
 const QPoint kLetzterAufrufOrt(316, 46);
 const QPoint kPasswortFrageOrt(80, 200);
 const QRect kListenOrt(176, 80, 376, 232);
+constexpr Schrift kKopfSchrift{30};
+// The family name ends where today's date begins; a longer name is shortened with "…".
+const QRect kFamilienNameFeld(kFamilienNameOrt, QPoint(kHeuteOrt.x() - 12, kFamilienNameOrt.y() + 30));
+
+QString AufFamilienNameFeld(const QString& name)
+{
+    return QFontMetrics(SchriftFuer(kKopfSchrift)).elidedText(name, Qt::ElideRight, kFamilienNameFeld.width());
+}
 
 } // namespace
 
@@ -262,14 +272,15 @@ void CVelmoraDlg::RichteFensterEin()
 {
     m_eingabe.SetzeFabrik([this] { return new InOut(*m_basis, *this, this); });
     m_einstellungen.SetzeFabrik([this] { return NeueEinstellungen(static_cast<int>(PersonenKonten::Form::kVoll)); });
-    m_fremdKonten.SetzeFabrik([this] {
-        auto* editor = new Empfaenger(*m_basis, *this, this);
-        editor->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& neu, int art) {
-            return FrageNachEintrag(modus, name, neu, art);
+    const auto editor = [this](auto* neu) {
+        neu->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& text, int art) {
+            return FrageNachEintrag(modus, name, text, art);
         });
-        SperreEingabeWaehrend(editor);
-        return editor;
-    });
+        GibEingabeFreiNach(neu);
+        return neu;
+    };
+    m_fremdKonten.SetzeFabrik([this, editor] { return editor(new Empfaenger(*m_basis, *this, this)); });
+    m_kategorien.SetzeFabrik([this, editor] { return editor(new EditKategorie(*m_basis, *this, this)); });
 }
 
 PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
@@ -293,10 +304,14 @@ PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
     return einstellungen;
 }
 
-void CVelmoraDlg::SperreEingabeWaehrend(QWidget* editor)
+void CVelmoraDlg::SperreEingabe()
 {
     if (InOut* eingabe = m_eingabe.Offen())
         eingabe->setEnabled(false);
+}
+
+void CVelmoraDlg::GibEingabeFreiNach(QWidget* editor)
+{
     connect(editor, &QObject::destroyed, this, [this] {
         if (m_bBeendet)
             return;
@@ -435,17 +450,16 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
             update();
             break;
         case kOeffneFremdKonten:
-            m_fremdKonten.Oeffne();
+            if (m_fremdKonten.Oeffne())
+                SperreEingabe();
             break;
         case kOeffneKategorien:
-            m_kategorien.Oeffne([this, arg] {
-                auto* editor = new EditKategorie(*m_basis, *this, this, arg);
-                editor->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& neu, int art) {
-                    return FrageNachEintrag(modus, name, neu, art);
-                });
-                SperreEingabeWaehrend(editor);
-                return editor;
-            });
+            if (EditKategorie* editor = m_kategorien.Oeffne()) {
+                // A new editor and one already open alike turn to the category asked for.
+                if (arg >= 0)
+                    editor->WaehleKategorie(arg);
+                SperreEingabe();
+            }
             break;
         case kOeffneFamilienKonten:
             m_einstellungen.Oeffne(
@@ -604,6 +618,20 @@ void CVelmoraDlg::keyPressEvent(QKeyEvent* ereignis)
     QDialog::keyPressEvent(ereignis);
 }
 
+bool CVelmoraDlg::event(QEvent* ereignis)
+{
+    // A shortened family name shows whole in its tooltip.
+    if (ereignis->type() == QEvent::ToolTip && m_basis->Familie()) {
+        const auto* hilfe = static_cast<QHelpEvent*>(ereignis);
+        const QString name = GemalteTexte().front();
+        if (kFamilienNameFeld.contains(hilfe->pos()) && AufFamilienNameFeld(name) != name) {
+            QToolTip::showText(hilfe->globalPos(), name.trimmed(), this, kFamilienNameFeld);
+            return true;
+        }
+    }
+    return QDialog::event(ereignis);
+}
+
 void CVelmoraDlg::resizeEvent(QResizeEvent* ereignis)
 {
     QDialog::resizeEvent(ereignis);
@@ -655,8 +683,8 @@ void CVelmoraDlg::paintEvent(QPaintEvent* ereignis)
     const QStringList texte = GemalteTexte();
     int n = 0;
     if (m_basis->Familie())
-        MaleText(maler, kFamilienNameOrt, texte[n++], {30}, Qt::black);
-    MaleText(maler, kHeuteOrt, texte[n++], {30}, Qt::black);
+        MaleText(maler, kFamilienNameOrt, AufFamilienNameFeld(texte[n++]), kKopfSchrift, Qt::black);
+    MaleText(maler, kHeuteOrt, texte[n++], kKopfSchrift, Qt::black);
     if (m_basis->m_nLetzterAufruf != 0)
         MaleText(maler, kLetzterAufrufOrt, texte[n++], {20}, Qt::black);
     if (n < texte.size())

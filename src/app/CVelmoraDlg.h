@@ -91,6 +91,7 @@ public:
     void Sperre();
 
 protected:
+    bool event(QEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
@@ -115,8 +116,10 @@ private:
     void SchliesseArbeitsfenster();
     void RichteFensterEin();
     PersonenKonten* NeueEinstellungen(int form);
-    // The entry window waits while an editor it asked for is open.
-    void SperreEingabeWaehrend(QWidget* editor);
+    // The entry window waits while an editor is open: disabled at every request for one, enabled again
+    // and brought forward when the editor closes.
+    void SperreEingabe();
+    void GibEingabeFreiNach(QWidget* editor);
     int FrageNachEintrag(int modus, const std::string& name, const std::string& neu, int filterArt);
     bool Speichere();
     // Something may have changed: the recovery copy follows, at most once a second.

@@ -79,6 +79,16 @@ void FuelleAuswahl(CBasis& basis, Auswahlliste liste, int kategorieIndex)
     }
 }
 
+void FuelleKontenAuswahl(CBasis& basis, Auswahlliste liste)
+{
+    OwnedList<TempList>& zeilen = basis.m_arrTempListen[static_cast<size_t>(liste)];
+    zeilen.clear();
+    if (const CFAMILY* familie = basis.Familie()) {
+        FamilienKonten(*familie, false, zeilen);
+        ZielKonten(basis, zeilen);
+    }
+}
+
 void SortiereAuswahl(OwnedList<TempList>& zeilen, bool absteigend)
 {
     // The exchange sort users know from these lists: row j moves before row i when it must come first.

@@ -37,6 +37,10 @@ constexpr int kAlleAuswahllisten = 31;
 //   category:    active categories in the store's (usage) order
 void FuelleAuswahl(CBasis& basis, Auswahlliste liste, int kategorieIndex);
 
+// The refill of the payer or the payee list after the settings changed accounts: both lists alike take
+// the active accounts of every member ("member, account") first, then the active external accounts.
+void FuelleKontenAuswahl(CBasis& basis, Auswahlliste liste);
+
 // Sorts the rows by the list comparison (case-blind, only digits and letters a to z count), ascending
 // or descending, by exchange: equal rows are never swapped with each other, but a smaller row that
 // follows them can change their order.

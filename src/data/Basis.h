@@ -144,7 +144,7 @@ public:
     void LadeAlleMonate();
     // m_nErsterMonat as a month from January 1900 to today's month, whatever a damaged file put there.
     int ErsterMonatImBuch() const;
-    // Loads every month from the month of vonDatum to that of bisDatum that is not loaded yet.
+    // Loads every calendar month from the month of vonDatum to that of bisDatum that is not loaded yet.
     void LadeMonate(int vonDatum, int bisDatum);
     CLoadedFiles* GeladenerMonat(int monat);
 

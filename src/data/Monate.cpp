@@ -115,8 +115,13 @@ void CBasis::LadeAlleMonate()
 
 void CBasis::LadeMonate(int vonDatum, int bisDatum)
 {
-    for (int monat = vonDatum / 100; monat <= bisDatum / 100; ++monat)
-        LadeMonat(monat * 100);
+    // Calendar months only: a key such as 200813 would name a file that cannot exist, and the settings
+    // file would remember it as the last monthly file.
+    for (int monat = vonDatum / 100; monat <= bisDatum / 100;
+         monat = monat % 100 >= 12 ? (monat / 100 + 1) * 100 + 1 : monat + 1) {
+        if (monat % 100 >= 1)
+            LadeMonat(monat * 100);
+    }
 }
 
 int CBasis::SpeichereMonate()

@@ -69,6 +69,14 @@ void AuswahlModell::Fuelle(int kategorieIndex)
     endResetModel();
 }
 
+void AuswahlModell::FuelleKonten()
+{
+    beginResetModel();
+    FuelleKontenAuswahl(m_basis, m_liste);
+    m_nGewaehlt = -1;
+    endResetModel();
+}
+
 void AuswahlModell::Sortiere(bool absteigend)
 {
     beginResetModel();

@@ -28,6 +28,8 @@ public:
 
     // Refills the rows from the store (the sub-category list from that category of the store).
     void Fuelle(int kategorieIndex);
+    // Refills the payer or payee rows after the accounts changed: family accounts first.
+    void FuelleKonten();
     void Sortiere(bool absteigend);
 
     int rowCount(const QModelIndex& eltern = {}) const override;

@@ -114,11 +114,15 @@ void InOut::Fuelle(int maske)
     }
 }
 
-// Refills one list from the store and keeps its choice when that row is still there.
+// Refills one list from the store and keeps its choice when that row is still there. Payer and payee
+// come back alike, the family's accounts first.
 void InOut::FrischeAuf(Auswahlliste liste)
 {
     const std::string vorher = m_astrWert[liste];
-    m_modelle[liste]->Fuelle(m_nKategorie);
+    if (liste == kZahlerListe || liste == kEmpfaengerListe)
+        m_modelle[liste]->FuelleKonten();
+    else
+        m_modelle[liste]->Fuelle(m_nKategorie);
     m_anSortierung[liste] = -1;
     m_ansichten[liste]->ZeigeSortierung(-1);
     const int zeile = ZeileMitText(m_modelle[liste]->Zeilen(), vorher);
@@ -386,7 +390,13 @@ void InOut::paintEvent(QPaintEvent* ereignis)
 {
     QDialog::paintEvent(ereignis);
     QPainter maler(this);
-    const QString kopf = Kopfzeile();
+    QString kopf = Kopfzeile();
+    const QFontMetrics kopfMetrik(SchriftFuer(kKopfSchrift));
+    if (!m_strMeldung.isEmpty()) {
+        // A long header gives the message room before the right edge, keeping its start and the balance.
+        const int meldung = QFontMetrics(SchriftFuer(kMeldungsSchrift)).horizontalAdvance(m_strMeldung);
+        kopf = kopfMetrik.elidedText(kopf, Qt::ElideMiddle, width() - kKopfOrt.x() - 24 - meldung - kKopfOrt.x());
+    }
     QColor farbe = kBearbeitenFarbe;
     if (m_nBearbeitet < 0) {
         const CKonto* konto = KontoVon(m_basis, TeileZeile(m_basis, m_astrWert[kZahlerListe]));
@@ -396,7 +406,7 @@ void InOut::paintEvent(QPaintEvent* ereignis)
     if (m_strMeldung.isEmpty())
         return;
     // A long header pushes the message to its right instead of under it.
-    const int kopfEnde = kKopfOrt.x() + QFontMetrics(SchriftFuer(kKopfSchrift)).horizontalAdvance(kopf);
+    const int kopfEnde = kKopfOrt.x() + kopfMetrik.horizontalAdvance(kopf);
     MaleText(maler, QPoint(std::max(kMeldungX, kopfEnde + 24), kKopfOrt.y()), m_strMeldung, kMeldungsSchrift,
              kMeldungsFarbe);
 }

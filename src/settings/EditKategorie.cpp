@@ -59,7 +59,7 @@ EditKategorie::EditKategorie(CBasis& basis, Hub& hub, QWidget* eltern, int vorau
     }
     for (QLineEdit* feld : {m_ui->c1002, m_ui->c1003})
         connect(feld, &QLineEdit::textEdited, this, [this] { m_meldung.Setze({}); });
-    BeiZeilenwahl(m_ui->c1024, this, [this](int zeile) { KategorieAngeklickt(zeile); });
+    BeiZeilenwahl(m_ui->c1024, this, [this](int zeile) { WaehleKategorie(zeile); });
     BeiZeilenwahl(m_ui->c1019, this, [this](int zeile) { UKategorieAngeklickt(zeile); });
     AktualisiereAnzeige();
 }
@@ -100,6 +100,16 @@ void EditKategorie::SetzeSprache()
 
 void EditKategorie::Aktualisiere()
 {
+    AktualisiereAnzeige();
+}
+
+void EditKategorie::WaehleKategorie(int kategorie)
+{
+    if (!Kategorie(m_basis, kategorie) || kategorie == m_nKategorie)
+        return;
+    m_nKategorie = kategorie;
+    m_nUKategorie = 0;
+    m_meldung.Setze({});
     AktualisiereAnzeige();
 }
 
@@ -160,16 +170,6 @@ void EditKategorie::Geaendert(int nachricht)
 {
     AktualisiereAnzeige();
     m_hub.Benachrichtige(nachricht, 0);
-}
-
-void EditKategorie::KategorieAngeklickt(int zeile)
-{
-    if (!Kategorie(m_basis, zeile) || zeile == m_nKategorie)
-        return;
-    m_nKategorie = zeile;
-    m_nUKategorie = 0;
-    m_meldung.Setze({});
-    AktualisiereAnzeige();
 }
 
 void EditKategorie::UKategorieAngeklickt(int zeile)

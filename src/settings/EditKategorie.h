@@ -30,6 +30,8 @@ public:
 
     // Rebuilds both lists and the buttons from the store.
     void Aktualisiere();
+    // Marks the category with that index, as a click on its row does.
+    void WaehleKategorie(int kategorie);
 
     void SetzeEintragsfrage(Eintragsfrage frage) { m_frage = std::move(frage); }
     QString Meldung() const { return m_meldung.Text(); }
@@ -42,7 +44,6 @@ private:
     void AktualisiereAnzeige();
     // Shows the store's new state and tells the main window.
     void Geaendert(int nachricht);
-    void KategorieAngeklickt(int zeile);
     void UKategorieAngeklickt(int zeile);
     void ErstelleKategorie();
     void ErstelleUKategorie();

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -14,6 +15,8 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -41,6 +44,9 @@ void Steuerelemente::Zeige(std::initializer_list<int> ids, bool an) const
 }
 
 namespace {
+
+// The least distance of a painted message from the window's edges.
+constexpr int kMeldungsRand = 12;
 
 // Rows are drawn on white in their own colour, the marked one too: its icon tells it apart.
 class WeisseZeilen final : public QStyledItemDelegate
@@ -203,7 +209,10 @@ void Meldungszeile::Male() const
     if (m_strText.isEmpty())
         return;
     QPainter maler(&m_fenster);
-    MaleText(maler, QPoint(m_nX, m_fenster.height() - m_nUeberUnterkante), m_strText, m_schrift, QColor(255, 64, 64));
+    // A message too long for its usual place moves left, so that it ends inside the window.
+    const int breite = QFontMetrics(SchriftFuer(m_schrift)).horizontalAdvance(m_strText);
+    const int x = std::max(kMeldungsRand, std::min(m_nX, m_fenster.width() - kMeldungsRand - breite));
+    MaleText(maler, QPoint(x, m_fenster.height() - m_nUeberUnterkante), m_strText, m_schrift, QColor(255, 64, 64));
 }
 
 } // namespace velmora

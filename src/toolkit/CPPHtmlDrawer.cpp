@@ -1,6 +1,7 @@
 #include "CPPHtmlDrawer.h"
 
 #include "Bilder.h"
+#include "Textzeuge.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -271,6 +272,8 @@ void CPPHtmlDrawer::Male(QPainter& maler, const QRect& ziel) const
             } else if (!stueck.text.isEmpty()) {
                 maler.setFont(stueck.ueberschrift ? UeberschriftSchrift() : TextSchrift());
                 maler.drawText(QPoint(x, grundlinie), stueck.text);
+                const QFontMetrics metrik = maler.fontMetrics();
+                MeldeGemalt(maler, metrik, QPoint(x, grundlinie - metrik.ascent()), stueck.text);
             }
             x += stueck.breite;
         }

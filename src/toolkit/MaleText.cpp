@@ -1,5 +1,7 @@
 #include "MaleText.h"
 
+#include "Textzeuge.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -21,7 +23,9 @@ void MaleText(QPainter& maler, QPoint position, const QString& text, Schrift sch
     const QFont font = SchriftFuer(schrift);
     maler.setFont(font);
     maler.setPen(farbe);
-    maler.drawText(position + QPoint(0, QFontMetrics(font).ascent()), text);
+    const QFontMetrics metrik(font);
+    maler.drawText(position + QPoint(0, metrik.ascent()), text);
+    MeldeGemalt(maler, metrik, position, text);
     maler.restore();
 }
 

@@ -6,13 +6,16 @@
 #include "KontostandModell.h"
 #include "Meldung.h"
 #include "Start.h"
+#include "Textzeuge.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -106,6 +109,37 @@ TEST(Hauptfenster, BenachrichtigungFuelltDieListeUndWechseltDenZustand)
     basis.m_arrFamilien.front()->m_strName.clear();
     fenster.Benachrichtige(kDatenGeaendert, 0);
     EXPECT_TRUE(Sichtbar(fenster, 1006)) << "an empty family name falls back to the welcome state";
+}
+
+// A family name too long for the space before today's date is painted shortened; its tooltip and the
+// window's description for screen readers carry it whole.
+TEST(Hauptfenster, EinLangerFamiliennameBleibtGanzLesbar)
+{
+    const QString name = QStringLiteral("Wittgenstein-Hohenzollern");
+    Haushalt haushalt;
+    haushalt.Schreibe([&name](CBasis& basis) {
+        basis.m_arrFamilien.front()->m_strName = name.toStdString();
+        NeuesMitglied(*basis.m_arrFamilien.front(), "Anna", {{"Bar", 3.0}});
+    });
+    CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
+    fenster.show();
+    struct : Textzeuge
+    {
+        void Gemalt(QWidget&, const QString& text, const QRect&) override { texte << text; }
+        QStringList texte;
+    } zeuge;
+    SetzeTextzeuge(&zeuge);
+    fenster.grab();
+    SetzeTextzeuge(nullptr);
+    ASSERT_FALSE(zeuge.texte.isEmpty());
+    EXPECT_EQ(QChar(0x2026), zeuge.texte.front().back()) << zeuge.texte.front().toStdString();
+    EXPECT_TRUE(fenster.accessibleDescription().startsWith(name)) << fenster.accessibleDescription().toStdString();
+
+    const QPoint aufDemNamen(60, 20);
+    QHelpEvent frage(QEvent::ToolTip, aufDemNamen, fenster.mapToGlobal(aufDemNamen));
+    QApplication::sendEvent(&fenster, &frage);
+    EXPECT_EQ(name, QToolTip::text());
+    QToolTip::hideText();
 }
 
 TEST(Passwortsperre, StartetGesperrtUndOeffnetNurBeimGenauenText)

@@ -13,10 +13,12 @@
 #include "InOut.h"
 #include "PersonenKonten.h"
 #include "Sprachwahl.h"
+#include "Textpruefung.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 
 #include <clocale>
 #include <filesystem>
@@ -42,6 +44,11 @@ public:
         fenster.show();
         QApplication::processEvents();
         const QPixmap bild = fenster.grab();
+        // A picture with a cut or overlapping text is a fault of the window, not a picture to ship.
+        for (const QString& befund : PruefeTexte(fenster)) {
+            std::cerr << name.toStdString() << ": " << befund.toStdString() << "\n";
+            m_fehler = true;
+        }
         const QString datei = m_ziel + QLatin1Char('/') + name + QStringLiteral(".png");
         if (bild.save(datei)) {
             std::cout << datei.toStdString() << "\n";
@@ -52,19 +59,22 @@ public:
         return bild;
     }
 
-    // A help-balloon picture: part of a window, filled into the picture's size and cut to it. The
-    // pictures show the German windows; number 0 asks for none.
+    // A help-balloon picture: part of a window, scaled whole into the picture's size and centred on the
+    // window's background, so that nothing of it is cut. The pictures show the German windows; number 0
+    // asks for none.
     void Ballonbild(const QPixmap& bild, const QRect& ausschnitt, int nummer, QSize groesse)
     {
         if (nummer == 0)
             return;
         QDir().mkpath(m_ziel + QStringLiteral("/pictures"));
-        const QPixmap teil = bild.copy(ausschnitt.isNull() ? bild.rect() : ausschnitt)
-                                 .scaled(groesse, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-        const QRect mitte(QPoint((teil.width() - groesse.width()) / 2, (teil.height() - groesse.height()) / 2),
-                          groesse);
+        const QImage teil = bild.copy(ausschnitt.isNull() ? bild.rect() : ausschnitt)
+                                .toImage()
+                                .scaled(groesse, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QImage ganz(groesse, QImage::Format_RGB32);
+        ganz.fill(teil.pixelColor(0, 0));
+        QPainter(&ganz).drawImage((groesse.width() - teil.width()) / 2, (groesse.height() - teil.height()) / 2, teil);
         const QString datei = m_ziel + QStringLiteral("/pictures/%1.png").arg(nummer);
-        if (!teil.copy(mitte).save(datei)) {
+        if (!ganz.save(datei)) {
             std::cerr << "cannot write " << datei.toStdString() << "\n";
             m_fehler = true;
         }
@@ -161,6 +171,10 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
     if (auto* familienKonten = normal.findChild<PersonenKonten*>())
         foto.Speichere(*familienKonten, QStringLiteral("family-accounts-") + kuerzel);
 
+    // The settings take their password fields over when they close; the lock comes after them, as for a user.
+    if (auto* familienKonten = normal.findChild<PersonenKonten*>())
+        familienKonten->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     normal.Basis().m_strPasswort = "geheim";
     normal.Sperre();
     foto.Ballonbild(foto.Speichere(normal, QStringLiteral("main-locked-") + kuerzel), {}, deutsch ? 187 : 0,
