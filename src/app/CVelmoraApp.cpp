@@ -77,7 +77,8 @@ QString CVelmoraApp::DatenOrdner()
     if (!gewaehlt.empty())
         return QFile::decodeName(QByteArray::fromStdString(gewaehlt));
 
-    const std::optional<Erstwahl> wahl = m_umgebung.erstwahl(QDir(m_umgebung.strHeim).filePath(QStringLiteral("Velmora")));
+    const std::optional<Erstwahl> wahl =
+        m_umgebung.erstwahl(QDir(m_umgebung.strHeim).filePath(QStringLiteral("Velmora")));
     if (!wahl || wahl->strOrdner.isEmpty())
         return {};
     QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).setValue(kPfadSchluessel, wahl->strOrdner);

@@ -135,8 +135,9 @@ int CBasis::LadeEinstellungen()
 {
     m_nSprache = 0;
     // A restoring run reads the settings of the recovery copy when it holds them.
-    const std::string& ordner =
-        !m_strWiederherstellung.empty() && HatEinstellungen(m_strWiederherstellung) ? m_strWiederherstellung : m_strPfad;
+    const std::string& ordner = !m_strWiederherstellung.empty() && HatEinstellungen(m_strWiederherstellung)
+                                    ? m_strWiederherstellung
+                                    : m_strPfad;
     std::string pfad = DateiPfad(ordner, kDateiDeutsch);
     int sprache = kDeutsch;
     if (!DateiExistiert(pfad)) {

@@ -15,9 +15,9 @@ constexpr size_t kBehalteneSicherungen = 20;
 
 // Keeps the versions of the data folder's files that the save of `dateien` is about to replace. Only a
 // save that changes something makes a backup: a file counts as changed when its bytes differ, the
-// settings file's date and time of the writing run and its last opened month aside. A backup then holds every file the save
-// replaces, the settings file included, so that its balances fit its months. Older backups beyond the
-// newest 20 are removed. Returns the backup's folder name, empty when nothing changed or it failed.
+// settings file's date and time of the writing run and its last opened month aside. A backup then holds every file the
+// save replaces, the settings file included, so that its balances fit its months. Older backups beyond the newest 20
+// are removed. Returns the backup's folder name, empty when nothing changed or it failed.
 std::string SichereVorigeFassungen(const std::string& datenOrdner, const std::vector<Dateistand>& dateien);
 
 struct Sicherung

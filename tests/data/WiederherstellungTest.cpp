@@ -1,13 +1,13 @@
 // The recovery copy of a run: what "Ende" would write, kept beside the book until "Ende", and read back
 // in place of the book's files when the user restores it.
 
+#include "Wiederherstellung.h"
 #include "Binaer.h"
 #include "Buchhaltung.h"
 #include "Haushaltsbuch.h"
 #include "Hilfen.h"
 #include "Speicherstand.h"
 #include "Start.h"
-#include "Wiederherstellung.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -76,7 +76,9 @@ int main(int argc, char** argv)
 
     bool ok = true;
     for (int version = 1; version <= 5; ++version)
-        ok = Schreibe(aus / "einstellungen" / ("v" + std::to_string(version) + ".ini"), basis.EinstellungsBytes(version)) && ok;
+        ok = Schreibe(aus / "einstellungen" / ("v" + std::to_string(version) + ".ini"),
+                      basis.EinstellungsBytes(version)) &&
+             ok;
     for (int monat : {202312, 202403}) {
         std::string bytes;
         basis.MonatGeaendert(monat);

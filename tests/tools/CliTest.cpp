@@ -282,10 +282,9 @@ TEST_F(CliTest, StatsMisstDenGanzenHaushalt)
         schluessel.push_back(name);
         EXPECT_GE(wert.get<double>(), 0.0) << name;
     }
-    EXPECT_EQ(
-        (std::vector<std::string>{"transactions", "months", "load_ms", "list_ms", "sort_ms", "catchup_ms", "save_ms",
-                                        "recovery_ms"}),
-        schluessel);
+    EXPECT_EQ((std::vector<std::string>{"transactions", "months", "load_ms", "list_ms", "sort_ms", "catchup_ms",
+                                        "save_ms", "recovery_ms"}),
+              schluessel);
     EXPECT_EQ(alle["m_arrInOut"].size(), stats["transactions"].get<size_t>());
     EXPECT_EQ(24, stats["months"]);
 }

@@ -2,8 +2,8 @@
 
 #include "Aufruf.h"
 #include "Basis.h"
-#include "Buchung.h"
 #include "Buchsperre.h"
+#include "Buchung.h"
 #include "Generator.h"
 #include "Json.h"
 #include "Sicherungen.h"

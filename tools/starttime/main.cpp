@@ -2,7 +2,6 @@
 // doing exactly what the program does at start-up, on the data folder given.
 
 #include "CVelmoraDlg.h"
-#include "QtText.h"
 
 #include <QApplication>
 #include <clocale>

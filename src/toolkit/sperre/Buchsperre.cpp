@@ -55,8 +55,8 @@ QString Buchsperre::Meldung(bool deutsch) const
                              .arg(ordner);
     }
     const std::optional<Inhaber> inhaber = Halter();
-    const QString wer = inhaber ? QStringLiteral("%1 (%2)").arg(inhaber->strProgramm).arg(inhaber->nProzess)
-                                : QStringLiteral("?");
+    const QString wer =
+        inhaber ? QStringLiteral("%1 (%2)").arg(inhaber->strProgramm).arg(inhaber->nProzess) : QStringLiteral("?");
     const QString wo = inhaber ? inhaber->strRechner : QStringLiteral("?");
     const QString seit = inhaber ? inhaber->seit.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QStringLiteral("?");
     return deutsch ? QStringLiteral("Das Haushalts-Buch in %1 ist bereits geöffnet: von %2 auf dem Rechner %3 seit "
