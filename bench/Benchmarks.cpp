@@ -7,6 +7,7 @@
 #include "Generator.h"
 #include "TempOrdner.h"
 #include "Uebersicht.h"
+#include "Vergleich.h"
 
 #include <benchmark/benchmark.h>
 
@@ -224,6 +225,22 @@ void HoleDauerAuftraegeNach(benchmark::State& state)
     state.counters["booked"] = static_cast<double>(gebucht);
 }
 
+// One step of the analyses: both comparisons computed afresh for the whole family (range 0) or for one
+// family account (range 1), as every change of year recomputes them.
+void VergleicheJahreUndMonate(benchmark::State& state)
+{
+    CBasis& basis = Haushalt().Geladen();
+    Vergleich vergleich(basis);
+    vergleich.Beginne();
+    const CPerson& person = *basis.m_arrFamilien.front()->m_arrPersonen.front();
+    vergleich.Waehle(static_cast<int>(state.range(0)), person.m_strName + ", " + person.m_arrKonten.front()->m_strName);
+    for (auto _ : state) {
+        vergleich.BerechneJahre();
+        vergleich.BerechneMonate();
+        benchmark::DoNotOptimize(vergleich.m_aJahrestabelle);
+    }
+}
+
 BENCHMARK(LadeAlleMonate)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(LadeAlleMonateInGenutztenSpeicher)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(LiesMonateRoh)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -233,6 +250,7 @@ BENCHMARK(SortiereNachAuftraggeber)->Unit(benchmark::kMillisecond)->UseRealTime(
 BENCHMARK(SortiereNachDatum)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SpeichereAlleMonate)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(HoleDauerAuftraegeNach)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(VergleicheJahreUndMonate)->Arg(kAuswahlAlle)->Arg(kAuswahlFamilienKonto)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "CAboutDlg.h"
 #include "CImageTextButton.h"
 #include "CPPToolTip.h"
+#include "Dauerauftrag.h"
 #include "EditKategorie.h"
 #include "Eintrag_Bearbeiten.h"
 #include "Empfaenger.h"
@@ -19,6 +20,7 @@
 #include "Start.h"
 #include "Text.h"
 #include "Wiederherstellung.h"
+#include "grafik.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -272,6 +274,7 @@ void CVelmoraDlg::RichteFensterEin()
 {
     m_eingabe.SetzeFabrik([this] { return new InOut(*m_basis, *this, this); });
     m_einstellungen.SetzeFabrik([this] { return NeueEinstellungen(static_cast<int>(PersonenKonten::Form::kVoll)); });
+    m_auswertung.SetzeFabrik([this] { return new grafik(*m_basis, *this, this); });
     const auto editor = [this](auto* neu) {
         neu->SetzeEintragsfrage([this](int modus, const std::string& name, const std::string& text, int art) {
             return FrageNachEintrag(modus, name, text, art);
@@ -281,6 +284,7 @@ void CVelmoraDlg::RichteFensterEin()
     };
     m_fremdKonten.SetzeFabrik([this, editor] { return editor(new Empfaenger(*m_basis, *this, this)); });
     m_kategorien.SetzeFabrik([this, editor] { return editor(new EditKategorie(*m_basis, *this, this)); });
+    m_dauerAuftraege.SetzeFabrik([this] { return new Dauerauftrag(*m_basis, *this, this); });
 }
 
 PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
@@ -445,6 +449,11 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
                 einstellungen->Aktualisiere();
             if (Empfaenger* fremdKonten = m_fremdKonten.Offen())
                 fremdKonten->Aktualisiere();
+            if (grafik* auswertung = m_auswertung.Offen())
+                auswertung->Aktualisiere();
+            // The settings may have renamed, deleted or removed standing orders along with an account.
+            if (Dauerauftrag* dauerAuftraege = m_dauerAuftraege.Offen())
+                dauerAuftraege->Aktualisiere();
             WendeSichtbarkeitAn(false);
             FuelleKontostaende();
             update();
@@ -480,6 +489,10 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
         case kBearbeiteDauerAuftrag:
             if (InOut* eingabe = m_eingabe.Oeffne())
                 eingabe->LadeEintrag(arg, InOut::kDauerAuftrag);
+            break;
+        case kAktualisiereDauerAuftraege:
+            if (Dauerauftrag* dauerAuftraege = m_dauerAuftraege.Offen())
+                dauerAuftraege->Aktualisiere();
             break;
         default:
             break;

@@ -26,8 +26,10 @@ namespace velmora {
 
 class CImageTextButton;
 class CPPToolTip;
+class Dauerauftrag;
 class EditKategorie;
 class Empfaenger;
+class grafik;
 class InOut;
 class KontostandModell;
 class PersonenKonten;
@@ -157,8 +159,8 @@ private:
     Fensterplatz<Empfaenger> m_fremdKonten;
     Fensterplatz<EditKategorie> m_kategorien;
     Fensterplatz<QDialog> m_uebersicht;
-    Fensterplatz<QDialog> m_dauerAuftraege;
-    Fensterplatz<QDialog> m_auswertung;
+    Fensterplatz<Dauerauftrag> m_dauerAuftraege;
+    Fensterplatz<grafik> m_auswertung;
 };
 
 } // namespace velmora

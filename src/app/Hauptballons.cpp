@@ -1,5 +1,6 @@
 #include "Hauptballons.h"
 
+#include "Ballontabelle.h"
 #include "Basis.h"
 #include "CPPToolTip.h"
 #include "QtText.h"
@@ -69,15 +70,10 @@ void FuelleHauptballons(CPPToolTip& ballons, const CBasis& basis, const std::fun
     if (basis.m_bTooltips == 0)
         return;
     const bool deutsch = basis.Deutsch();
-    for (const Ballon& b : kBallons) {
-        QString vorlage = QStringLiteral("<center><h1>") + Sprachtext(deutsch, b.titelDe, b.titelEn) +
-                          QStringLiteral("</h1></center><br><hr color=blue><br><center>%s</center><br>");
-        const int bild = deutsch ? b.bildDe : b.bildEn;
-        if (bild != 0)
-            vorlage += QStringLiteral("<bmp idres=%1>").arg(bild);
-        vorlage.replace(QStringLiteral("%s"), Sprachtext(deutsch, b.textDe, b.textEn));
-        ballons.AddTool(steuerelement(b.id), vorlage);
-    }
+    for (const Ballon& b : kBallons)
+        ballons.AddTool(steuerelement(b.id),
+                        BallonHtml(Sprachtext(deutsch, b.titelDe, b.titelEn), Sprachtext(deutsch, b.textDe, b.textEn),
+                                   deutsch ? b.bildDe : b.bildEn));
 }
 
 } // namespace velmora

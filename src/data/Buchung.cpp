@@ -90,17 +90,9 @@ void MerkeVorlage(CBasis& basis, const CInOut& t)
 // Fills the record from the form and books it; the caller has found or appended the record.
 void Verbuche(CBasis& basis, CInOut& t, const Buchungseingabe& eingabe)
 {
-    const Kontoseite zahler = TeileZeile(basis, eingabe.strZahler);
-    const Kontoseite empfaenger = TeileZeile(basis, eingabe.strEmpfaenger);
-    t.m_strAuftraggeber = zahler.Referenz();
-    t.m_strEmpfaenger = empfaenger.Referenz();
-    t.m_strNutzniesser = eingabe.strNutzniesser;
-    t.m_strKategorie = eingabe.strKategorie;
-    t.m_strUKategorie = eingabe.strUKategorie;
+    const auto [zahler, empfaenger] = UebernimmFormular(basis, t, eingabe);
     t.m_nDatum = eingabe.nDatum;
-    t.m_dBetrag = eingabe.dBetrag;
     t.m_nStatus = 1;
-    t.m_strKommentar = eingabe.strKommentar;
 
     MerkeVorlage(basis, t);
     // A side naming a family account is that account, even where an external account bears the same name.

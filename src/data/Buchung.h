@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace velmora {
 
@@ -46,6 +47,24 @@ struct Buchungseingabe
     double dBetrag = 0.0;
     int nDatum = 0; // yyyymmdd
 };
+
+// Takes the form's payer and payee (as the references a record stores), beneficiary, category,
+// sub-category, comment and amount into a transaction or a standing order; answers the two sides.
+template<class Eintrag>
+std::pair<Kontoseite, Kontoseite> UebernimmFormular(const CBasis& basis, Eintrag& eintrag,
+                                                    const Buchungseingabe& eingabe)
+{
+    std::pair<Kontoseite, Kontoseite> seiten{TeileZeile(basis, eingabe.strZahler),
+                                             TeileZeile(basis, eingabe.strEmpfaenger)};
+    eintrag.m_strAuftraggeber = seiten.first.Referenz();
+    eintrag.m_strEmpfaenger = seiten.second.Referenz();
+    eintrag.m_strNutzniesser = eingabe.strNutzniesser;
+    eintrag.m_strKategorie = eingabe.strKategorie;
+    eintrag.m_strUKategorie = eingabe.strUKategorie;
+    eintrag.m_strKommentar = eingabe.strKommentar;
+    eintrag.m_dBetrag = eingabe.dBetrag;
+    return seiten;
+}
 
 // Books a new transaction: appends it, remembers the entry for its payee, counts the use of the
 // category, sub-category, accounts and external accounts, books the balances by its kind, restores the

@@ -13,22 +13,6 @@ namespace velmora {
 
 namespace {
 
-const std::string& TextFeld(const CInOut& t, int schluessel)
-{
-    switch (schluessel) {
-        case kNachAuftraggeber:
-            return t.m_strAuftraggeber;
-        case kNachEmpfaenger:
-            return t.m_strEmpfaenger;
-        case kNachNutzniesser:
-            return t.m_strNutzniesser;
-        case kNachKategorie:
-            return t.m_strKategorie;
-        default:
-            return t.m_strUKategorie;
-    }
-}
-
 template<class T>
 int Vergleiche(T a, T b)
 {
@@ -120,7 +104,7 @@ int VergleicheTransaktionen(const CInOut& a, const CInOut& b, int schluessel)
         case kNachBetrag:
             return Vergleiche(a.m_dBetrag, b.m_dBetrag);
         default:
-            return VergleicheListenText(TextFeld(a, schluessel), TextFeld(b, schluessel));
+            return VergleicheListenText(TextSchluessel(a, schluessel), TextSchluessel(b, schluessel));
     }
 }
 
@@ -135,7 +119,8 @@ void SortiereTransaktionen(CBasis& basis, int schluessel, bool absteigend)
         SortiereUeberPosten(liste, posten, absteigend, Vergleiche<double>);
     } else if (schluessel > kNachBetrag && schluessel <= kNachUKategorie) {
         Textnummern texte;
-        auto posten = Posten<uint32_t>(liste, [&](const CInOut& t) { return texte.Nummer(TextFeld(t, schluessel)); });
+        auto posten =
+            Posten<uint32_t>(liste, [&](const CInOut& t) { return texte.Nummer(TextSchluessel(t, schluessel)); });
         texte.Fertig();
         SortiereUeberPosten(liste, posten, absteigend, [&](uint32_t a, uint32_t b) { return texte.Vergleiche(a, b); });
     }

@@ -24,6 +24,24 @@ enum Sortierung
     kNachUKategorie
 };
 
+// The text a text key (kNachAuftraggeber to kNachUKategorie) sorts a transaction or a standing order by.
+template<class Eintrag>
+const std::string& TextSchluessel(const Eintrag& eintrag, int schluessel)
+{
+    switch (schluessel) {
+        case kNachAuftraggeber:
+            return eintrag.m_strAuftraggeber;
+        case kNachEmpfaenger:
+            return eintrag.m_strEmpfaenger;
+        case kNachNutzniesser:
+            return eintrag.m_strNutzniesser;
+        case kNachKategorie:
+            return eintrag.m_strKategorie;
+        default:
+            return eintrag.m_strUKategorie;
+    }
+}
+
 // Totals rules of Summiere.
 enum Summenregel
 {

@@ -2,6 +2,7 @@
 
 #include "AuswahlModell.h"
 #include "Kleindialog.h"
+#include "Listenansicht.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -32,21 +33,9 @@ AuswahlAnsicht::AuswahlAnsicht(QWidget* eltern)
     : QTableView(eltern)
 {
     setItemDelegate(new AuswahlDelegate(this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Tab leaves the list for the next control instead of walking its cells.
-    setTabKeyNavigation(false);
-    setShowGrid(true);
-    setWordWrap(false);
-    setIconSize(QSize(16, 16));
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichteListenansichtEin(*this);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    verticalHeader()->hide();
-    verticalHeader()->setDefaultSectionSize(20);
     horizontalHeader()->setStretchLastSection(true);
-    horizontalHeader()->setSectionsClickable(true);
-    horizontalHeader()->setHighlightSections(false);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &AuswahlAnsicht::KopfGeklickt);
 
     QPalette farben = palette();

@@ -1,23 +1,19 @@
 #include "Eingabeballons.h"
 
-#include "Basis.h"
-#include "CPPToolTip.h"
-
-#include <QString>
-#include <QWidget>
+#include "Ballontabelle.h"
 
 namespace velmora {
 
 namespace {
 
-struct Ballon
-{
-    int id;
-    const char* titel;
-    const char* text;
-};
+const char* const kMonatlich = "\nJeden Monat am gewählten Tag.\n"
+                               "In Monaten ohne diesen Tag wird nichts gebucht.\n";
+const char* const kWoechentlich = "\nJede Woche am gewählten Wochentag.\n";
+const char* const kTermine = "\nJedes Jahr an den Terminen der Liste.\n"
+                             "Monat und Tag wählen, mit -> hinzufügen;\n"
+                             "einen Termin anklicken und mit <- entfernen.\n";
 
-const Ballon kBallons[] = {
+const Ballontext kBallons[] = {
     {1040, "Übernehmen",
      "\nÜbernimmt die Transaktion; die Kontostände ändern sich sofort.\n"
      "Der Knopf wird aktiv, sobald ein Betrag eingegeben ist\n"
@@ -58,21 +54,25 @@ const Ballon kBallons[] = {
     {1039, "Kommentar", "\nEin freier Kommentar zur Transaktion.\nDas Feld darf leer bleiben.\n"},
     {1038, "Betrag", "\nDer Betrag der Transaktion.\nKomma oder Punkt trennen die Cent ab: 12,50 oder 12.50.\n"},
     {1042, "Datum", "\nDas Datum der Transaktion.\nDer Pfeil öffnet einen Kalender.\n"},
+    {1048, "Aktiv", "\nNur ein aktiver Dauerauftrag wird ausgeführt.\n"},
+    {1054, "Beginn des Dauerauftrags",
+     "\nDer erste Tag, an dem der Auftrag ausgeführt wird.\n"
+     "Liegt er in der Vergangenheit, wird alles seitdem Fällige\n"
+     "sofort gebucht.\n"},
+    {1044, "Ende des Dauerauftrags", "\nDer letzte Tag, an dem der Auftrag ausgeführt wird.\n"},
+    {1049, "Zyklus: monatlich", kMonatlich},
+    {1051, "Zyklus: monatlich", kMonatlich},
+    {1050, "Zyklus: wöchentlich", kWoechentlich},
+    {1052, "Zyklus: wöchentlich", kWoechentlich},
+    {1053, "Zyklus: andere Termine", kTermine},
+    {1020, "Zyklus: andere Termine", kTermine},
 };
 
 } // namespace
 
 void FuelleEingabeballons(CPPToolTip& ballons, const CBasis& basis, const std::function<QWidget*(int)>& steuerelement)
 {
-    ballons.RemoveAllTools();
-    if (!basis.m_bTooltips || !basis.Deutsch())
-        return;
-    const QString vorlage =
-        QStringLiteral("<center><h1>%1</h1></center><br><hr color=blue><br><center>%2</center><br>");
-    for (const Ballon& b : kBallons) {
-        if (QWidget* control = steuerelement(b.id))
-            ballons.AddTool(control, vorlage.arg(QString::fromUtf8(b.titel), QString::fromUtf8(b.text)));
-    }
+    FuelleDeutscheBallons(ballons, basis, kBallons, steuerelement);
 }
 
 } // namespace velmora

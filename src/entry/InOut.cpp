@@ -39,6 +39,7 @@ InOut::InOut(CBasis& basis, Hub& hub, QWidget* eltern)
     , m_hub(hub)
 {
     m_ui->setupUi(this);
+    RichteDauerAuftragEin();
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     // The standing-order panel below the commit button opens only for standing orders.
@@ -263,6 +264,11 @@ void InOut::Sortiere(Auswahlliste liste)
 
 void InOut::PruefeUebernehmen(bool nachBetrag)
 {
+    // A standing order is committed by the panel's own button.
+    if (m_nDauerAuftragsModus != 0) {
+        m_ui->c1040->setEnabled(false);
+        return;
+    }
     const QString betrag = m_ui->c1038->text();
     if (betrag.isEmpty() || betrag == QLatin1String("0")) {
         m_ui->c1040->setEnabled(false);
@@ -282,13 +288,25 @@ int InOut::DatumsWert() const
     return datum.year() * 10000 + datum.month() * 100 + datum.day();
 }
 
+Buchungseingabe InOut::Formular() const
+{
+    Buchungseingabe eingabe;
+    eingabe.strZahler = m_astrWert[kZahlerListe];
+    eingabe.strEmpfaenger = m_astrWert[kEmpfaengerListe];
+    eingabe.strNutzniesser = m_astrWert[kNutzniesserListe];
+    eingabe.strKategorie = m_astrWert[kKategorieListe];
+    eingabe.strUKategorie = m_astrWert[kUKategorieListe];
+    eingabe.strKommentar = AlsCp1252(m_ui->c1039->text());
+    eingabe.dBetrag = LiesBetrag(AlsCp1252(m_ui->c1038->text()));
+    eingabe.nDatum = DatumsWert();
+    return eingabe;
+}
+
 void InOut::Uebernehmen()
 {
     m_bHandNutzniesser = m_bHandKategorie = m_bHandUKategorie = false;
     m_ui->c1040->setEnabled(false);
     m_strMeldung.clear();
-    // The button is enabled only with an amount typed, so there is always one to read.
-    const QString betrag = m_ui->c1038->text();
     const int bearbeitet = m_nBearbeitet;
     if (bearbeitet >= 0 && !Bearbeitbar(m_basis, bearbeitet)) {
         // Deleted in the overview while it was open here: booking it again would count it twice.
@@ -300,15 +318,7 @@ void InOut::Uebernehmen()
         return;
     }
 
-    Buchungseingabe eingabe;
-    eingabe.strZahler = m_astrWert[kZahlerListe];
-    eingabe.strEmpfaenger = m_astrWert[kEmpfaengerListe];
-    eingabe.strNutzniesser = m_astrWert[kNutzniesserListe];
-    eingabe.strKategorie = m_astrWert[kKategorieListe];
-    eingabe.strUKategorie = m_astrWert[kUKategorieListe];
-    eingabe.strKommentar = AlsCp1252(m_ui->c1039->text());
-    eingabe.dBetrag = LiesBetrag(AlsCp1252(betrag));
-    eingabe.nDatum = DatumsWert();
+    const Buchungseingabe eingabe = Formular();
     m_ui->c1038->setText(QStringLiteral("0"));
     m_ui->c1039->clear();
     if (bearbeitet >= 0)
@@ -329,6 +339,10 @@ void InOut::Uebernehmen()
 
 void InOut::LadeEintrag(int nummer, int was)
 {
+    if (was == kDauerAuftrag) {
+        LadeDauerAuftrag(nummer);
+        return;
+    }
     if (was != kTransaktion || !Bearbeitbar(m_basis, nummer))
         return;
     const CInOut& t = *m_basis.m_arrInOut[static_cast<size_t>(m_basis.PositionVonIndex(nummer))];
@@ -364,6 +378,8 @@ void InOut::AktualisiereListen(int welche)
 
 QString InOut::Kopfzeile() const
 {
+    if (m_nDauerAuftragsModus != 0)
+        return Sprachtext(m_basis.Deutsch(), "Dauerauftrag bearbeiten", "Edit Standing Orders");
     if (m_nBearbeitet >= 0)
         return Sprachtext(m_basis.Deutsch(), "Eintrag bearbeiten", "Edit entry");
     const Kontoseite zahler = TeileZeile(m_basis, m_astrWert[kZahlerListe]);
@@ -398,7 +414,7 @@ void InOut::paintEvent(QPaintEvent* ereignis)
         kopf = kopfMetrik.elidedText(kopf, Qt::ElideMiddle, width() - kKopfOrt.x() - 24 - meldung - kKopfOrt.x());
     }
     QColor farbe = kBearbeitenFarbe;
-    if (m_nBearbeitet < 0) {
+    if (m_nBearbeitet < 0 && m_nDauerAuftragsModus == 0) {
         const CKonto* konto = KontoVon(m_basis, TeileZeile(m_basis, m_astrWert[kZahlerListe]));
         farbe = konto && konto->m_dStand > 0 ? kGuthabenFarbe : kSchuldFarbe;
     }

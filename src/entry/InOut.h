@@ -9,6 +9,7 @@
 // kAktualisiereDauerAuftraege and kDatenGeaendert to the hub.
 
 #include "Auswahllisten.h"
+#include "Buchung.h"
 
 #include <QDialog>
 #include <array>
@@ -25,6 +26,7 @@ class AuswahlAnsicht;
 class AuswahlModell;
 class CBasis;
 class CPPToolTip;
+class DauerAuftragsPanel;
 class Hub;
 
 class InOut final : public QDialog
@@ -60,7 +62,8 @@ public:
 
     // kTransaktion: shows the transaction whose m_nIndex is nummer for editing (hub code 2); the next
     // commit replaces it and closes the window. A deleted or unknown transaction is not loaded.
-    // kDauerAuftrag belongs to the standing-order panel, which this window does not offer yet.
+    // kDauerAuftrag: opens the standing-order panel on the order whose m_nNr is nummer, or on a new
+    // order for -1 or a number no order present carries (hub code 7); its commit stores it and closes.
     void LadeEintrag(int nummer, int was);
     // Refills lists after the settings changed the store: 1 or 2 the payer and payee lists (hub code 4),
     // 4 or 5 the category and sub-category lists (hub code 6). A choice whose row still exists stays.
@@ -68,6 +71,8 @@ public:
 
     // m_nIndex of the transaction being edited, or -1 for a new entry.
     int Bearbeitet() const { return m_nBearbeitet; }
+    // 0 normal input, 1 an existing standing order is edited, 2 a new one is entered.
+    int DauerAuftragsModus() const { return m_nDauerAuftragsModus; }
     // The painted header line and message line.
     QString Kopfzeile() const;
     QString Meldungstext() const { return m_strMeldung; }
@@ -94,6 +99,14 @@ private:
     void PruefeUebernehmen(bool nachBetrag);
     void Uebernehmen();
     int DatumsWert() const;
+    // What the form holds for a commit: the chosen rows, the comment, the amount and the date.
+    Buchungseingabe Formular() const;
+    // The standing-order panel (InOutDauerAuftrag.cpp).
+    void RichteDauerAuftragEin();
+    void LadeDauerAuftrag(int nummer);
+    void OeffneDauerAuftragsPanel();
+    void BleibeAufDemBildschirm();
+    void UebernimmDauerAuftrag();
     void Zeige();
     QWidget* Steuerelement(int id) const;
 
@@ -116,6 +129,8 @@ private:
     // Position in the store's category list of the chosen category; the sub-category rows come from it.
     int m_nKategorie = 0;
     int m_nBearbeitet = -1;
+    DauerAuftragsPanel* m_dauerAuftrag = nullptr;
+    int m_nDauerAuftragsModus = 0;
     QString m_strMeldung;
     bool m_bGemeldet = false;
 };

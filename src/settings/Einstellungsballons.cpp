@@ -1,5 +1,6 @@
 #include "Einstellungsballons.h"
 
+#include "Ballontabelle.h"
 #include "Basis.h"
 #include "CPPToolTip.h"
 
@@ -73,12 +74,9 @@ void FuelleEinstellungsballons(CPPToolTip& ballons, const CBasis& basis,
     ballons.RemoveAllTools();
     if (basis.m_bTooltips == 0 || !basis.Deutsch())
         return;
-    for (const Ballon& b : kBallons) {
-        QString text = QStringLiteral("<center><h1>%1</h1></center><br><hr color=%2><br><center>%s</center><br>")
-                           .arg(QString::fromUtf8(b.titel), QString::fromLatin1(b.regel));
-        text.replace(QStringLiteral("%s"), QString::fromUtf8(b.text));
-        ballons.AddTool(steuerelement(b.id), text);
-    }
+    for (const Ballon& b : kBallons)
+        ballons.AddTool(steuerelement(b.id), BallonHtml(QString::fromUtf8(b.titel), QString::fromUtf8(b.text), 0,
+                                                        QString::fromLatin1(b.regel)));
 }
 
 } // namespace velmora

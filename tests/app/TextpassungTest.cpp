@@ -2,10 +2,12 @@
 // amounts: labels, buttons, check boxes, group titles and painted texts fit their space, stay inside
 // their window and overlap nothing.
 
+#include "Auftragsentwurf.h"
 #include "Bedienung.h"
 #include "Buehne.h"
 #include "CAboutDlg.h"
 #include "CPPToolTip.h"
+#include "Dauerauftrag.h"
 #include "EditKategorie.h"
 #include "EintragBearbeiten.h"
 #include "Eintrag_Bearbeiten.h"
@@ -15,8 +17,10 @@
 #include "PersonenKonten.h"
 #include "Sprachwahl.h"
 #include "Start.h"
+#include "grafik.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -57,6 +61,8 @@ void Ballons(Buehne& b)
     PruefeBallons(b, eingabe.Ballons(), eingabe);
     auto& einstellungen = b.Oeffne<PersonenKonten>(CVelmoraDlg::kEinstellungen);
     PruefeBallons(b, einstellungen.Ballons(), einstellungen);
+    auto& auswertung = b.Oeffne<grafik>(CVelmoraDlg::kAuswertung);
+    PruefeBallons(b, auswertung.Ballons(), auswertung);
 }
 
 void Info(Buehne& b)
@@ -147,6 +153,87 @@ void Editoren(Buehne& b)
     b.Pruefe(kategorien, QStringLiteral("message"));
 }
 
+// The analyses with the largest amount booked in every month of two years, income in this year and
+// expenses in the last, so that the totals reach nine digits and their differences carry a sign; then
+// restricted to the longest account, and to the longest category with its sub-category.
+void Auswertung(Buehne& b)
+{
+    CBasis& basis = b.Basis();
+    const std::string konto = std::string(kLangesMitglied) + ", " + kLangesKonto;
+    for (int monat = 1; monat <= 12; ++monat) {
+        for (const auto& [jahr, art] : {std::pair{2026, 0}, {2025, 1}}) {
+            CInOut& t = basis.NeueTransaktion();
+            t.m_strAuftraggeber = art == 0 ? kLangesFremdKonto : konto;
+            t.m_strEmpfaenger = art == 0 ? konto : kLangesFremdKonto;
+            t.m_strNutzniesser = kLangesMitglied;
+            t.m_strKategorie = kLangeKategorie;
+            t.m_strUKategorie = "Wohngeb\xE4udeversicherungen";
+            t.m_nArt = art;
+            t.m_dBetrag = kGroessterBetrag;
+            t.m_nDatum = jahr * 10000 + monat * 100 + 1;
+            t.m_nStatus = 1;
+        }
+    }
+    auto& fenster = b.Oeffne<grafik>(CVelmoraDlg::kAuswertung);
+    b.Pruefe(fenster);
+    Element<QComboBox>(fenster, grafik::kAuswahl)->setCurrentIndex(1);
+    Element<QComboBox>(fenster, grafik::kZweiteAuswahl)->setCurrentIndex(0);
+    b.Pruefe(fenster, QStringLiteral("family account"));
+    Element<QComboBox>(fenster, grafik::kAuswahl)->setCurrentIndex(4);
+    for (int monat = 0; monat < 12; ++monat) {
+        b.Pruefe(fenster, QStringLiteral("category, month %1").arg(12 - monat));
+        Klicke(fenster, grafik::kMonatAZurueck);
+    }
+}
+
+// The longest names with the largest amount, weekly, so that the yearly totals are as long as they get.
+CDauerAuftrag& LangerDauerAuftrag(CBasis& basis)
+{
+    auto& a = *basis.m_arrDauerAuftraege.emplace_back(std::make_unique<CDauerAuftrag>());
+    a.m_strAuftraggeber = std::string(kLangesMitglied) + ", " + kLangesKonto;
+    a.m_strEmpfaenger = kLangesFremdKonto;
+    a.m_strNutzniesser = kLangesMitglied;
+    a.m_strKategorie = kLangeKategorie;
+    a.m_strUKategorie = "Wohngeb\xE4udeversicherungen";
+    a.m_strKommentar = "Abschlag Strom und Wasser f\xFCr das ganze Jahr";
+    a.m_dBetrag = kGroessterBetrag;
+    a.m_nZyklus = 53;
+    a.m_strZyklus = ZyklusBeschreibung(53, basis.Deutsch());
+    a.m_nStatus = 1;
+    a.m_nBeginn = kHeute;
+    return a;
+}
+
+// The list whole, filtered by the long account, searched, with a deleted order; then the entry window
+// on a new order and on the long one with its fixed dates, and the balloons of both.
+void Dauerauftraege(Buehne& b)
+{
+    LangerDauerAuftrag(b.Basis());
+    LangerDauerAuftrag(b.Basis()).m_n48 = -1;
+    auto& liste = b.Oeffne<Dauerauftrag>(CVelmoraDlg::kDauerAuftraege);
+    b.Pruefe(liste);
+    PruefeBallons(b, liste.Ballons(), liste);
+    KlickeZeile(Element<QTableView>(liste, Dauerauftrag::kListe), 0);
+    b.Pruefe(liste, QStringLiteral("filtered"));
+    Tippe(liste, Dauerauftrag::kSuche, QStringLiteral("Wasser"));
+    b.Pruefe(liste, QStringLiteral("searched"));
+
+    Klicke(liste, Dauerauftrag::kNeu);
+    auto& eingabe = *b.Haupt().findChild<InOut*>();
+    b.Pruefe(eingabe, QStringLiteral("new order"));
+    Tippe(eingabe, InOut::kBetrag, QString());
+    Klicke(eingabe, 3);
+    b.Pruefe(eingabe, QStringLiteral("no amount"));
+    CDauerAuftrag& lang = *b.Basis().m_arrDauerAuftraege.front();
+    lang.m_nZyklus = 0;
+    for (int monat = 1; monat <= 12; ++monat)
+        lang.m_arrTermine.push_back(std::make_unique<CTermin>(
+            CTermin{TagesText(monat + 19), b.Basis().MonatsName(monat), 0, "", monat * 100 + monat + 19}));
+    b.Haupt().Benachrichtige(kBearbeiteDauerAuftrag, lang.m_nNr);
+    b.Pruefe(eingabe, QStringLiteral("editing an order"));
+    PruefeBallons(b, eingabe.Ballons(), eingabe);
+}
+
 // Every window and dialog of the program, staged as a user opens it. A new window adds its line here,
 // such as {"Uebersicht", [](Buehne& b) { b.Pruefe(b.Oeffne<Overview>(CVelmoraDlg::kUebersicht)); }}.
 struct Auftritt
@@ -169,6 +256,8 @@ const Auftritt kAuftritte[] = {
     {"Einstellungen", Einstellungen},
     {"FamilienKonten", FamilienKonten},
     {"Editoren", Editoren},
+    {"Auswertung", Auswertung},
+    {"Dauerauftraege", Dauerauftraege},
 };
 
 class Textpassung : public ::testing::TestWithParam<Auftritt>

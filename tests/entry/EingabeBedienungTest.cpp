@@ -141,7 +141,7 @@ TEST(Sprache, BallonsNurAufDeutschUndWennEingeschaltet)
         int sprache;
         int tooltips;
         int ballons;
-    } faelle[] = {{kDeutsch, 1, 9}, {kDeutsch, 0, 0}, {kEnglisch, 1, 0}};
+    } faelle[] = {{kDeutsch, 1, 18}, {kDeutsch, 0, 0}, {kEnglisch, 1, 0}};
     for (const auto& fall : faelle) {
         Testhaushalt haushalt(fall.sprache);
         haushalt.Basis().m_bTooltips = fall.tooltips;
@@ -158,6 +158,9 @@ TEST(Sprache, BallonsNurAufDeutschUndWennEingeschaltet)
         EXPECT_TRUE(fenster->Ballons()
                         .ToolText(&fenster.Element(InOut::kZahler))
                         .contains(QStringLiteral("Dem Auftraggeber wird der Betrag abgezogen.")));
+        EXPECT_TRUE(fenster->Ballons()
+                        .ToolText(&fenster.Element(1052))
+                        .startsWith(QStringLiteral("<center><h1>Zyklus: wöchentlich</h1>")));
         EXPECT_EQ(1000, fenster->Ballons().DelayTime());
     }
 }

@@ -273,6 +273,39 @@ TEST_F(CliTest, ListeFiltertUndSortiert)
         ASSERT_GE(std::stod(nachBetrag[i - 1][7]), std::stod(nachBetrag[i][7]));
 }
 
+// The standing-order list lists every order, the deleted one too, in stored order; its totals line adds
+// the difference; a filter keeps the rows with the cell, a sort reorders, the execution column does not.
+TEST_F(CliTest, DauerauftraegeWieImFenster)
+{
+    const Json dump = JsonVon({"dump", Haushalt()});
+    std::string summen;
+    const auto alle = Zeilen({"orders", Haushalt()}, summen);
+    ASSERT_EQ(dump["m_arrDauerAuftraege"].size(), alle.size());
+    for (size_t i = 0; i < alle.size(); ++i) {
+        const Json& a = dump["m_arrDauerAuftraege"][i];
+        ASSERT_EQ(9u, alle[i].size());
+        EXPECT_EQ(Format("%d-%d", a["m_nNr"].get<int>(), a["m_nArt"].get<int>()), alle[i][0]);
+        EXPECT_EQ(a["m_strZyklus"].get<std::string>(), alle[i][8]);
+    }
+    const auto werte = Teile(summen.substr(0, summen.size() - 1), '\t');
+    ASSERT_EQ(5u, werte.size()) << summen;
+    EXPECT_EQ(Format("%.2f", std::stod(werte[1]) - std::stod(werte[2])), werte[3]);
+
+    std::string gefiltert;
+    const auto wohnen = Zeilen({"orders", Haushalt(), "--filter", "4", "--key", "Wohnen"}, gefiltert);
+    ASSERT_FALSE(wohnen.empty());
+    EXPECT_LT(wohnen.size(), alle.size());
+    for (const auto& zeile : wohnen)
+        EXPECT_EQ("Wohnen", zeile[4]);
+    EXPECT_NE(summen, gefiltert);
+
+    EXPECT_EQ(alle, Zeilen({"orders", Haushalt(), "--sort", "execution"}, summen));
+    const auto nachBetrag = Zeilen({"orders", Haushalt(), "--sort", "amount", "--ascending"}, summen);
+    ASSERT_EQ(alle.size(), nachBetrag.size());
+    for (size_t i = 1; i < nachBetrag.size(); ++i)
+        ASSERT_LE(std::stod(nachBetrag[i - 1][7]), std::stod(nachBetrag[i][7]));
+}
+
 TEST_F(CliTest, StatsMisstDenGanzenHaushalt)
 {
     const Json stats = JsonVon({"stats", Haushalt(), "--today", kHeute});
@@ -287,6 +320,62 @@ TEST_F(CliTest, StatsMisstDenGanzenHaushalt)
               schluessel);
     EXPECT_EQ(alle["m_arrInOut"].size(), stats["transactions"].get<size_t>());
     EXPECT_EQ(24, stats["months"]);
+}
+
+// The comparison's numbers agree with the transactions dump shows, summed by hand.
+TEST_F(CliTest, CompareRechnetWieDieBuchungenEsSagen)
+{
+    const Json alle = JsonVon({"dump", Haushalt(), "--today", kHeute, "--all-months"});
+    const Json familie =
+        JsonVon({"compare", Haushalt(), "--today", kHeute, "--years", "2026", "2025", "--months", "11", "12"});
+    std::map<int, std::array<double, 2>> proMonat; // yyyymm: income, expenses
+    std::map<std::string, double> ausgabenNovember;
+    for (const Json& t : alle["m_arrInOut"]) {
+        const int art = t["m_nArt"].get<int>();
+        if (t["m_nStatus"].get<int>() <= 0 || art == 2)
+            continue;
+        const int monat = t["m_nDatum"].get<int>() / 100;
+        proMonat[monat][static_cast<size_t>(art)] += t["m_dBetrag"].get<double>();
+        if (monat == 202611 && art == 1)
+            ausgabenNovember[t["m_strKategorie"].get<std::string>()] += t["m_dBetrag"].get<double>();
+    }
+    ASSERT_EQ(12u, familie["annual"].size());
+    double groesster = 0.0;
+    for (int m = 1; m <= 12; ++m) {
+        const Json& zeile = familie["annual"][static_cast<size_t>(m - 1)];
+        const auto& a = proMonat[202600 + m];
+        const auto& b = proMonat[202500 + m];
+        EXPECT_NEAR(a[0], zeile[0].get<double>(), 0.005) << m;
+        EXPECT_NEAR(a[1], zeile[1].get<double>(), 0.005) << m;
+        EXPECT_NEAR(b[0], zeile[2].get<double>(), 0.005) << m;
+        EXPECT_NEAR(b[1], zeile[3].get<double>(), 0.005) << m;
+        EXPECT_NEAR(a[0] - a[1], zeile[4].get<double>(), 0.005) << m;
+        groesster = std::max({groesster, a[0], a[1], b[0], b[1]});
+    }
+    EXPECT_NEAR(groesster, familie["maximum"].get<double>(), 0.005);
+    ASSERT_FALSE(familie["monthly"].empty());
+    for (const Json& zeile : familie["monthly"])
+        EXPECT_NEAR(ausgabenNovember[zeile["name"].get<std::string>()], zeile["sums"][1].get<double>(), 0.005)
+            << zeile["name"];
+    EXPECT_EQ(Json::array({2026, 2025}), familie["years"]);
+    EXPECT_EQ(Json::array({11, 12}), familie["months"]);
+
+    const Json konto = JsonVon({"compare", Haushalt(), "--today", kHeute, "--years", "2026", "2026", "--months", "12",
+                                "12", "--selection", "1", "--item", "J\u00fcrgen, Bar"});
+    EXPECT_EQ("J\u00fcrgen, Bar", konto["item"]);
+    // The account's bars keep the family's scale of 2026, unless its own months are larger.
+    double familie2026 = 0.0, eigener = 0.0;
+    for (int m = 1; m <= 12; ++m) {
+        familie2026 = std::max({familie2026, proMonat[202600 + m][0], proMonat[202600 + m][1]});
+        const Json& zeile = konto["annual"][static_cast<size_t>(m - 1)];
+        eigener = std::max({eigener, zeile[0].get<double>(), zeile[1].get<double>()});
+    }
+    EXPECT_NEAR(std::max(familie2026, eigener), konto["maximum"].get<double>(), 0.005);
+    const Json kategorie = JsonVon({"compare", Haushalt(), "--today", kHeute, "--years", "2027", "2026", "--months",
+                                    "12", "12", "--selection", "4"});
+    EXPECT_EQ(Json::array({2026, 2026}), kategorie["years"]) << "no period passes today";
+    EXPECT_EQ(alle["m_arrKategorien"][0]["m_strName"], kategorie["item"]);
+    EXPECT_EQ(alle["m_arrKategorien"][0]["m_arrUKategorien"].size(), kategorie["monthly"].size());
 }
 
 TEST_F(CliTest, GenerateAufEnglisch)
@@ -324,10 +413,25 @@ TEST_F(CliTest, FalscheAufrufeUndFehler)
         {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "13"}, 2, "from 0 to 12"},
         {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--sort", "size"}, 2, "--sort wants"},
         {{"generate", leer, "--years", "0"}, 2, "from 1 to 100"},
+        {{"orders", Haushalt(), "--key", "x"}, 2, "--filter and --key belong together"},
+        {{"orders", Haushalt(), "--filter", "9", "--key", "x"}, 2, "from 1 to 8"},
+        {{"orders", Haushalt(), "--ascending"}, 2, "--ascending belongs to --sort"},
+        {{"generate", leer, "--years", "1", "--orders", "-1"}, 2, "from 0 to 10000"},
         {{"dump", s_temp->Pfad() + "/nirgends"}, 1, "no such folder"},
         {{"dump", leer, "--today", kHeute}, 1, "no settings file"},
         {{"stats", leer, "--today", kHeute}, 1, "no settings file"},
         {{"generate", Haushalt(), "--years", "1"}, 1, "already holds a household"},
+        {{"compare", Haushalt(), "--today", kHeute, "--years", "2026", "--months", "1", "2"}, 2, "needs two values"},
+        {{"compare", Haushalt(), "--today", kHeute, "--years", "2026", "2025", "--months", "1", "13"},
+         2,
+         "from 1 to 12"},
+        {{"compare", Haushalt(), "--today", kHeute, "--years", "2026", "2025", "--months", "1", "1", "--item", "x"},
+         2,
+         "--item belongs to --selection 1, 2 or 3"},
+        {{"compare", Haushalt(), "--today", kHeute, "--years", "2026", "2025", "--months", "1", "1", "--selection", "2",
+          "--item", "Nirgendwo"},
+         1,
+         "has no item 'Nirgendwo'"},
     };
     for (const auto& fall : faelle) {
         const Lauf lauf = Starte(fall.argumente);

@@ -1,4 +1,5 @@
 #include "Generator.h"
+#include "Auftragsentwurf.h"
 #include "Basis.h"
 #include "Binaer.h"
 #include "Start.h"
@@ -293,6 +294,32 @@ TEST(Generator, DateienGebenDenGebautenHaushaltWieder)
     }
     EXPECT_EQ(gebaut.m_nZaehler, gelesen.m_nZaehler);
     EXPECT_EQ(gebaut.m_arrVorlagen.size(), gelesen.m_arrVorlagen.size());
+}
+
+// Asked for more standing orders than its own, the household gets further ones after their pattern, each
+// with a number of its own and its bookings.
+TEST(Generator, WeitereDauerauftraege)
+{
+    CBasis basis;
+    Haushaltsparameter p = Parameter(3);
+    p.nJahre = 1;
+    p.nEingabenProMonat = 0;
+    p.nDauerAuftraege = 100;
+    BaueHaushalt(basis, p);
+    ASSERT_EQ(100u, basis.m_arrDauerAuftraege.size());
+    std::set<int> nummern;
+    for (const auto& a : basis.m_arrDauerAuftraege)
+        nummern.insert(a->m_nNr);
+    EXPECT_EQ(100u, nummern.size());
+    const CDauerAuftrag& letzter = *basis.m_arrDauerAuftraege.back();
+    EXPECT_EQ("Auftrag 100", letzter.m_strKommentar);
+    EXPECT_EQ(ZyklusBeschreibung(letzter.m_nZyklus, true), letzter.m_strZyklus);
+    std::set<int> gebucht;
+    for (const auto& t : basis.m_arrInOut)
+        gebucht.insert(t->m_nDauerAuftragNr);
+    EXPECT_GT(gebucht.size(), 80u);
+    p.nDauerAuftraege = 10001;
+    EXPECT_NE("", PruefeParameter(p));
 }
 
 TEST(Generator, VerweigertUngueltigesUndBewohnteOrdner)

@@ -41,6 +41,11 @@ Aufruf::Aufruf(const std::vector<std::string>& argumente, const Optionen& option
             if (i + 1 >= argumente.size())
                 throw Benutzungsfehler(option + " needs a value");
             m_werte[option] = argumente[++i];
+        } else if (Enthaelt(optionen.mitZweiWerten, option)) {
+            if (i + 2 >= argumente.size() || argumente[i + 1].starts_with("--") || argumente[i + 2].starts_with("--"))
+                throw Benutzungsfehler(option + " needs two values");
+            m_werte[option] = argumente[++i];
+            m_zweiteWerte[option] = argumente[++i];
         } else {
             throw Benutzungsfehler("unexpected argument " + option);
         }
@@ -56,11 +61,12 @@ bool Aufruf::Hat(const std::string& option) const
     return m_werte.count(option) != 0 || m_schalter.count(option) != 0;
 }
 
-const std::string& Aufruf::Wert(const std::string& option) const
+const std::string& Aufruf::Wert(const std::string& option, int stelle) const
 {
     static const std::string leer;
-    const auto it = m_werte.find(option);
-    return it == m_werte.end() ? leer : it->second;
+    const auto& werte = stelle == 0 ? m_werte : m_zweiteWerte;
+    const auto it = werte.find(option);
+    return it == werte.end() ? leer : it->second;
 }
 
 int Aufruf::Datum(const std::string& option) const
@@ -81,9 +87,9 @@ int Aufruf::Uhrzeit(const std::string& option) const
     return static_cast<int>(wert);
 }
 
-long Aufruf::Zahl(const std::string& option, long min, long max) const
+long Aufruf::Zahl(const std::string& option, long min, long max, int stelle) const
 {
-    const std::string& text = Wert(option);
+    const std::string& text = Wert(option, stelle);
     long wert = 0;
     if (!LiesZahl(text, wert) || wert < min || wert > max)
         throw Benutzungsfehler(option + " wants a number from " + std::to_string(min) + " to " + std::to_string(max) +
@@ -118,9 +124,27 @@ const char* Benutzung()
       orders and --key 0 the others
       KEY is date, amount, payer, payee, beneficiary, category, subcategory
       or 0 to 6; sorting is descending unless --ascending is given
-  generate DIR --years N [--seed S] [--today YYYYMMDD] [--english]
+  orders DIR [--filter KIND --key TEXT] [--sort KEY [--ascending]]
+      the standing-order list as its window shows it: the nine cells of each
+      row separated by tabs, then "totals", the yearly income, expenses,
+      difference and transfers; KIND is the clicked column 1 to 8 and TEXT the
+      clicked cell; KEY is execution, amount, payer, payee, beneficiary,
+      category, subcategory or 0 to 6, as a click on that column's header
+  generate DIR --years N [--seed S] [--today YYYYMMDD] [--english] [--orders N]
       writes a synthetic household of N years up to today (default: the
-      system date) into DIR, which must not hold a household yet
+      system date) into DIR, which must not hold a household yet; --orders
+      gives it N standing orders in all instead of its own few
+  compare DIR --today YYYYMMDD --years A B --months MA MB
+          [--selection N [--item TEXT]]
+      the analyses' comparison as one JSON object: the annual table of years
+      A and B (twelve rows of income A, expenses A, income B, expenses B,
+      difference A, difference B), the maximum (the amount of a full bar,
+      taken from the whole family's two years), and the monthly sums of
+      month MA of year A and month MB of year B per category, or per
+      sub-category for a category's selection; no period passes today's month
+      N is the selection: 0 all, 1 a family account, 2 an external account,
+      3 a beneficiary (each named by --item, else the first one), 4 + k the
+      k-th category of the settings
   stats DIR --today YYYYMMDD
       times loading every month, a full listing, a sort by payer, ten years of
       standing orders, a save, and the recovery copy after one booking, and

@@ -22,6 +22,7 @@ struct Optionen
     std::vector<std::string> mitWert; // options followed by a value
     std::vector<std::string> schalter;
     std::vector<std::string> pflicht; // options that must be given
+    std::vector<std::string> mitZweiWerten = {};
 };
 
 class Aufruf final
@@ -32,16 +33,18 @@ public:
 
     const std::string& Ordner() const { return m_ordner; }
     bool Hat(const std::string& option) const;
-    const std::string& Wert(const std::string& option) const;
+    // The option's value; stelle 1 is the second value of an option that takes two.
+    const std::string& Wert(const std::string& option, int stelle = 0) const;
 
     // The option's value read as what it stands for; each throws Benutzungsfehler on a bad value.
     int Datum(const std::string& option) const;
     int Uhrzeit(const std::string& option) const;
-    long Zahl(const std::string& option, long min, long max) const;
+    long Zahl(const std::string& option, long min, long max, int stelle = 0) const;
 
 private:
     std::string m_ordner;
     std::map<std::string, std::string> m_werte;
+    std::map<std::string, std::string> m_zweiteWerte;
     std::set<std::string> m_schalter;
 };
 

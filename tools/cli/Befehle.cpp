@@ -4,6 +4,7 @@
 #include "Basis.h"
 #include "Buchsperre.h"
 #include "Buchung.h"
+#include "DauerAuftragsliste.h"
 #include "Generator.h"
 #include "Json.h"
 #include "Sicherungen.h"
@@ -11,8 +12,11 @@
 #include "TempOrdner.h"
 #include "Text.h"
 #include "Uebersicht.h"
+#include "Vergleich.h"
+#include "VergleichJson.h"
 #include "Wiederherstellung.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <filesystem>
@@ -198,6 +202,49 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     return kFertig;
 }
 
+// The standing-order list as its window shows it on opening, after a header click (--sort) or a click
+// on a cell (--filter with the column 1 to 8 and the cell's text).
+int Orders(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
+{
+    const int art = aufruf.Hat("--filter") ? static_cast<int>(aufruf.Zahl("--filter", 1, 8)) : -1;
+    if (aufruf.Hat("--key") != (art > 0))
+        throw Benutzungsfehler("--filter and --key belong together");
+    int schluessel = -1;
+    if (aufruf.Hat("--sort"))
+        schluessel = aufruf.Wert("--sort") == "execution" ? kNachDatum : SortierSchluessel(aufruf);
+    if (aufruf.Hat("--ascending") && schluessel < 0)
+        throw Benutzungsfehler("--ascending belongs to --sort");
+
+    CBasis basis;
+    if (!LadeEinstellungen(basis, aufruf, fehler))
+        return kFehlgeschlagen;
+    DauerAuftragsListe liste(basis);
+    liste.RichteEin();
+    if (schluessel >= 0) {
+        liste.m_abAbsteigend[static_cast<size_t>(schluessel)] = aufruf.Hat("--ascending") ? 0 : 1;
+        liste.Sortiere(schluessel);
+    }
+    if (art > 0) {
+        liste.m_bFilter = 1;
+        liste.m_nFilterArt = art;
+        liste.m_strFilterText = Utf8ZuCp1252(aufruf.Wert("--key"));
+        liste.ZeigeGefiltert();
+    }
+    std::string zeile;
+    for (int z = 0; z < static_cast<int>(liste.m_arrZeilen.size()); ++z) {
+        zeile.clear();
+        for (int spalte = kSpalteKennung; spalte <= kSpalteAusfuehrung; ++spalte) {
+            if (spalte > kSpalteKennung)
+                zeile += '\t';
+            zeile += Cp1252ZuUtf8(liste.Zelle(z, spalte));
+        }
+        aus << zeile << '\n';
+    }
+    aus << Format("totals\t%.2f\t%.2f\t%.2f\t%.2f\n", liste.m_dEinnahmen, liste.m_dAusgaben,
+                  liste.m_dEinnahmen - liste.m_dAusgaben, liste.m_dUmbuchungen);
+    return kFertig;
+}
+
 int Generate(const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
 {
     Haushaltsparameter parameter;
@@ -206,11 +253,47 @@ int Generate(const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
         parameter.nSeed = static_cast<unsigned>(aufruf.Zahl("--seed", 0, 4294967295L));
     parameter.nHeute = aufruf.Hat("--today") ? aufruf.Datum("--today") : SystemZeit().nDatum;
     parameter.bEnglisch = aufruf.Hat("--english");
+    if (aufruf.Hat("--orders"))
+        parameter.nDauerAuftraege = static_cast<int>(aufruf.Zahl("--orders", 0, 10000));
     std::string meldung;
     if (ErzeugeHaushalt(aufruf.Ordner(), parameter, meldung) != 0) {
         fehler << "velmora-cli: " << meldung << '\n';
         return kFehlgeschlagen;
     }
+    return kFertig;
+}
+
+int Compare(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
+{
+    const int jahrA = static_cast<int>(aufruf.Zahl("--years", 1000, 9999));
+    const int jahrB = static_cast<int>(aufruf.Zahl("--years", 1000, 9999, 1));
+    const int monatA = static_cast<int>(aufruf.Zahl("--months", 1, 12));
+    const int monatB = static_cast<int>(aufruf.Zahl("--months", 1, 12, 1));
+    CBasis basis;
+    if (!LadeEinstellungen(basis, aufruf, fehler))
+        return kFehlgeschlagen;
+    const long letzte = kAuswahlKategorie + static_cast<long>(basis.m_arrKategorien.size()) - 1;
+    const int auswahl = aufruf.Hat("--selection") ? static_cast<int>(aufruf.Zahl("--selection", 0, letzte)) : 0;
+    const bool mitName = auswahl >= kAuswahlFamilienKonto && auswahl <= kAuswahlNutzniesser;
+    if (aufruf.Hat("--item") && !mitName)
+        throw Benutzungsfehler("--item belongs to --selection 1, 2 or 3");
+
+    const std::vector<std::string> namen = Vergleichsnamen(basis, auswahl);
+    std::string name = namen.empty() ? std::string() : namen.front();
+    if (aufruf.Hat("--item")) {
+        name = Utf8ZuCp1252(aufruf.Wert("--item"));
+        if (std::find(namen.begin(), namen.end(), name) == namen.end()) {
+            fehler << "velmora-cli: selection " << auswahl << " has no item '" << aufruf.Wert("--item") << "'\n";
+            return kFehlgeschlagen;
+        }
+    }
+    // As in the window: the periods are set for the whole family, which sets the scale, then the selection.
+    Vergleich vergleich(basis);
+    vergleich.Beginne();
+    vergleich.SetzePerioden(jahrA, monatA, jahrB, monatB);
+    vergleich.Waehle(auswahl, name);
+    MeldeSchaeden(basis, fehler);
+    aus << AlsJson(vergleich).dump() << '\n';
     return kFertig;
 }
 
@@ -318,8 +401,12 @@ const std::vector<Befehl>& Befehle()
           {"--all-months", "--ascending"},
           {"--from", "--to"}},
          List},
-        {"generate", {{"--years", "--seed", "--today"}, {"--english"}, {"--years"}}, Generate},
+        {"orders", {{"--today", "--filter", "--key", "--sort"}, {"--ascending"}, {}}, Orders},
+        {"generate", {{"--years", "--seed", "--today", "--orders"}, {"--english"}, {"--years"}}, Generate},
         {"stats", {{"--today"}, {}, {"--today"}}, Stats},
+        {"compare",
+         {{"--today", "--selection", "--item"}, {}, {"--today", "--years", "--months"}, {"--years", "--months"}},
+         Compare},
         {"backups", {{}, {}, {}}, Backups},
     };
     return befehle;

@@ -1,5 +1,6 @@
 #include "Generator.h"
 
+#include "Auftragsentwurf.h"
 #include "Basis.h"
 #include "Haushaltsdaten.h"
 #include "Kalender.h"
@@ -51,10 +52,6 @@ int MonatPlus(int monat, int anzahl)
     const int fortlaufend = monat / 100 * 12 + monat % 100 - 1 + anzahl;
     return fortlaufend / 12 * 100 + fortlaufend % 12 + 1;
 }
-
-constexpr const char* kWochentageDe[] = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
-                                         "Freitag", "Samstag",  "Sonntag"};
-constexpr const char* kWochentageEn[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
 
 constexpr int kKontoBar = 0;
 constexpr int kKontoGiro = 1;
@@ -234,7 +231,10 @@ void Haushaltsbau::LegeLaedenAn()
 void Haushaltsbau::LegeAuftraegeAn()
 {
     const int offenesEnde = std::max(20301231, (m_p.nHeute / 10000 + 5) * 10000 + 1231);
-    for (const AuftragVorlage& vorlage : Auftraege()) {
+    const size_t eigene = Auftraege().size();
+    const size_t anzahl = std::max(eigene, static_cast<size_t>(m_p.nDauerAuftraege));
+    for (size_t nr = 0; nr < anzahl; ++nr) {
+        const AuftragVorlage& vorlage = Auftraege()[nr % eigene];
         auto a = std::make_unique<CDauerAuftrag>();
         const Kategoriewahl wahl = Kategorie(vorlage.kategorie, vorlage.unter);
         a->m_strAuftraggeber = Referenz(vorlage.zahler);
@@ -249,13 +249,11 @@ void Haushaltsbau::LegeAuftraegeAn()
         const bool empfaengerEigen = vorlage.empfaenger.nMitglied >= 0;
         a->m_nArt = zahlerEigen && empfaengerEigen ? 2 : (zahlerEigen ? 1 : 0);
         a->m_nZyklus = vorlage.nZyklus;
-        if (vorlage.nZyklus > 50) {
-            const size_t tag = static_cast<size_t>(vorlage.nZyklus - 51);
-            a->m_strZyklus = Format(m_en ? "every %s" : "jeden %s", m_en ? kWochentageEn[tag] : kWochentageDe[tag]);
-        } else if (vorlage.nZyklus > 0) {
-            a->m_strZyklus = Format(m_en ? "monthly, every %d." : "monatlich, jeden %d.", vorlage.nZyklus);
-        } else {
-            a->m_strZyklus = m_en ? "Different Dates" : "Sondertermine";
+        a->m_strZyklus = ZyklusBeschreibung(vorlage.nZyklus, !m_en);
+        if (nr >= eigene) {
+            // One more order after the pattern of one of the household's own.
+            a->m_dBetrag = AufCent(vorlage.dBetrag * (1.0 + 0.01 * static_cast<double>(nr / eigene)));
+            a->m_strKommentar = Format(m_en ? "Order %zu" : "Auftrag %zu", nr + 1);
         }
         for (int monatTag : vorlage.termine) {
             auto termin = std::make_unique<CTermin>();
@@ -269,7 +267,7 @@ void Haushaltsbau::LegeAuftraegeAn()
         a->m_nEnde = vorlage.dEnde >= 1.0 ? offenesEnde : DatumBei(vorlage.dEnde, true);
         a->m_nNr = static_cast<int>(m_basis.m_arrDauerAuftraege.size());
         a->m_n48 = 1;
-        if (vorlage.bGeloescht)
+        if (vorlage.bGeloescht && nr < eigene)
             m_geloeschterAuftrag = a.get();
         m_basis.m_arrDauerAuftraege.push_back(std::move(a));
     }
@@ -559,6 +557,8 @@ std::string PruefeParameter(const Haushaltsparameter& p)
         return Format("%d years: between 1 and 100 are possible", p.nJahre);
     if (p.nEingabenProMonat < 0 || p.nEingabenProMonat > 100000)
         return Format("%d bookings a month: between 0 and 100000 are possible", p.nEingabenProMonat);
+    if (p.nDauerAuftraege < 0 || p.nDauerAuftraege > 10000)
+        return Format("%d standing orders: between 0 and 10000 are possible", p.nDauerAuftraege);
     return {};
 }
 

@@ -20,6 +20,9 @@ struct Haushaltsparameter
     unsigned nSeed = 1;
     bool bEnglisch = false;
     int nEingabenProMonat = 365; // bookings by hand; the standing orders add about 45 a month
+    // Standing orders in all; beyond the household's own, further ones are made after their pattern
+    // with other amounts. 0 (or fewer than its own) keeps just the household's own.
+    int nDauerAuftraege = 0;
 };
 
 // Empty when the parameters can be used, else what is wrong with them.

@@ -1,9 +1,11 @@
 // Renders every window of the program, in German and in English, to PNG files, without a display:
 // make screenshots writes them to build/screenshots.
 
+#include "Auftragsansicht.h"
 #include "CAboutDlg.h"
 #include "CPPToolTip.h"
 #include "CVelmoraDlg.h"
+#include "Dauerauftrag.h"
 #include "EditKategorie.h"
 #include "EintragBearbeiten.h"
 #include "Eintrag_Bearbeiten.h"
@@ -14,6 +16,7 @@
 #include "PersonenKonten.h"
 #include "Sprachwahl.h"
 #include "Textpruefung.h"
+#include "grafik.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -109,6 +112,28 @@ std::string Haushalt(const std::string& name, bool englisch)
     return ordner;
 }
 
+// The standing-order list, whole and filtered by the account of the first order's payee, and the entry
+// window on that order.
+void Dauerauftraege(Fotograf& foto, CVelmoraDlg& hauptfenster, bool deutsch, const QString& kuerzel)
+{
+    hauptfenster.findChild<QAbstractButton*>(QStringLiteral("c1041"))->click();
+    auto* liste = hauptfenster.findChild<Dauerauftrag*>();
+    auto* ansicht = liste ? liste->findChild<Auftragsansicht*>() : nullptr;
+    if (!ansicht)
+        return;
+    const QPixmap bild = foto.Speichere(*liste, QStringLiteral("orders-") + kuerzel);
+    // The right part of the window, with the totals, in the picture's proportions.
+    foto.Ballonbild(bild, QRect(bild.width() - bild.height() * 429 / 255, 0, bild.height() * 429 / 255, bild.height()),
+                    deutsch ? 184 : 0, {429, 255});
+    foto.Ballonbild(bild, QRect(ansicht->pos(), QSize(528, 52)), deutsch ? 197 : 0, {264, 26});
+    emit ansicht->Geklickt(0, kSpalteEmpfaenger);
+    foto.Speichere(*liste, QStringLiteral("orders-filtered-") + kuerzel);
+    hauptfenster.Benachrichtige(kBearbeiteDauerAuftrag, hauptfenster.Basis().m_arrDauerAuftraege.front()->m_nNr);
+    if (InOut* eingabe = hauptfenster.findChild<InOut*>())
+        foto.Speichere(*eingabe, QStringLiteral("entry-order-") + kuerzel);
+    liste->close();
+}
+
 void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
 {
     const Startumgebung umgebung{FesteUhr(kHeute, 1230), [sprache] { return sprache; }};
@@ -154,6 +179,11 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
 
     if (InOut* eingabe = normal.findChild<InOut*>())
         eingabe->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Dauerauftraege(foto, normal, deutsch, kuerzel);
+    if (InOut* eingabe = normal.findChild<InOut*>())
+        eingabe->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     normal.findChild<QAbstractButton*>(QStringLiteral("c1002"))->click();
     if (auto* einstellungen = normal.findChild<PersonenKonten*>())
         foto.Ballonbild(foto.Speichere(*einstellungen, QStringLiteral("settings-") + kuerzel), {}, deutsch ? 185 : 0,
@@ -170,6 +200,27 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
     normal.Benachrichtige(kOeffneFamilienKonten, 0);
     if (auto* familienKonten = normal.findChild<PersonenKonten*>())
         foto.Speichere(*familienKonten, QStringLiteral("family-accounts-") + kuerzel);
+
+    normal.findChild<QAbstractButton*>(QStringLiteral("c1004"))->click();
+    if (auto* auswertung = normal.findChild<grafik*>()) {
+        const QPixmap bild = foto.Speichere(*auswertung, QStringLiteral("analyses-") + kuerzel);
+        // The balloons show the left part of the window and of its lists, where the bars begin.
+        const auto linkerTeil = [](const QRect& r, QSize groesse) {
+            return QRect(r.topLeft(), QSize(r.height() * groesse.width() / groesse.height(), r.height()));
+        };
+        const auto liste = [auswertung](const char* name) { return auswertung->findChild<QWidget*>(name)->geometry(); };
+        if (deutsch) {
+            foto.Ballonbild(bild, linkerTeil(bild.rect(), {287, 299}), 183, {287, 299});
+            foto.Ballonbild(bild, linkerTeil(liste("c1019"), {166, 95}), 195, {166, 95});
+            foto.Ballonbild(bild, linkerTeil(liste("c1024"), {191, 95}), 196, {191, 95});
+            QWidget* monate = auswertung->findChild<QWidget*>(QStringLiteral("c1024"));
+            auswertung->Ballons().ZeigeFuer(monate, monate->mapToGlobal(QPoint(60, 40)));
+            if (QWidget* ballon = auswertung->Ballons().Ballon())
+                foto.Speichere(*ballon, QStringLiteral("analyses-balloon-") + kuerzel);
+            auswertung->Ballons().Verstecke();
+        }
+        auswertung->close();
+    }
 
     // The settings take their password fields over when they close; the lock comes after them, as for a user.
     if (auto* familienKonten = normal.findChild<PersonenKonten*>())

@@ -1,11 +1,14 @@
 // Measures how long the program takes from process start until its main window is on the screen,
-// doing exactly what the program does at start-up, on the data folder given.
+// doing exactly what the program does at start-up, on the data folder given. With --orders it then
+// presses the main button "Daueraufträge" and measures until the standing-order list is on the screen.
 
 #include "CVelmoraDlg.h"
+#include "Dauerauftrag.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <clocale>
 #include <QTest>
+#include <clocale>
 
 #include <chrono>
 #include <cstdio>
@@ -44,8 +47,9 @@ double SeitBoot()
 int main(int argc, char** argv)
 {
     const auto mainBeginn = std::chrono::steady_clock::now();
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velmora-starttime DATA_FOLDER\n");
+    const bool auftraege = argc == 3 && std::string(argv[2]) == "--orders";
+    if (argc != 2 && !auftraege) {
+        std::fprintf(stderr, "usage: velmora-starttime DATA_FOLDER [--orders]\n");
         return 2;
     }
     QApplication anwendung(argc, argv);
@@ -59,7 +63,18 @@ int main(int argc, char** argv)
     const double gesamt = (SeitBoot() - ProzessStart()) * 1000.0;
     const double abMain =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - mainBeginn).count();
-    std::printf("{\"process_start_to_shown_ms\": %.0f, \"main_to_shown_ms\": %.1f, \"transactions_loaded\": %zu}\n",
+    std::printf("{\"process_start_to_shown_ms\": %.0f, \"main_to_shown_ms\": %.1f, \"transactions_loaded\": %zu",
                 gesamt, abMain, hauptfenster.Basis().m_arrInOut.size());
+    if (auftraege) {
+        const auto druck = std::chrono::steady_clock::now();
+        hauptfenster.findChild<QAbstractButton*>(QStringLiteral("c1041"))->click();
+        auto* liste = hauptfenster.findChild<velmora::Dauerauftrag*>();
+        if (!liste || !QTest::qWaitForWindowExposed(liste))
+            return 1;
+        std::printf(", \"orders_open_ms\": %.1f, \"orders_listed\": %zu",
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - druck).count(),
+                    liste->Liste().m_arrZeilen.size());
+    }
+    std::printf("}\n");
     return 0;
 }
