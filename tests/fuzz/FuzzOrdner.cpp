@@ -1,5 +1,7 @@
 #include "FuzzOrdner.h"
 
+#include "Basis.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -39,6 +41,13 @@ void Lege(const std::string& name, const uint8_t* daten, size_t groesse)
     if (groesse > 0 && std::fwrite(daten, 1, groesse, datei) != groesse)
         std::abort();
     std::fclose(datei);
+}
+
+void Richte(CBasis& basis)
+{
+    basis.m_uhr = FesteUhr(20240315, 1200);
+    basis.MonatsTitel();
+    basis.m_strPfad = Ordner();
 }
 
 } // namespace velmora::fuzz

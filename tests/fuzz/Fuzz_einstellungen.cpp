@@ -12,9 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     using namespace velmora;
     fuzz::Lege("VLMBasic_D.ini", daten, groesse);
     CBasis basis;
-    basis.m_uhr = FesteUhr(20240315, 1200);
-    basis.MonatsTitel();
-    basis.m_strPfad = fuzz::Ordner();
+    fuzz::Richte(basis);
     basis.LadeEinstellungen();
     if (!basis.m_arrFamilien.empty()) {
         basis.SortiereKategorien();

@@ -12,9 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     using namespace velmora;
     fuzz::Lege("Meier_202403.vlm", daten, groesse);
     CBasis basis;
-    basis.m_uhr = FesteUhr(20240315, 1200);
-    basis.MonatsTitel();
-    basis.m_strPfad = fuzz::Ordner();
+    fuzz::Richte(basis);
     basis.m_arrFamilien.push_back(std::make_unique<CFAMILY>());
     basis.m_arrFamilien.front()->m_strName = "Meier";
     basis.m_nFamilie = 0;
