@@ -165,6 +165,45 @@ void ZeigeGefiltertNachMitglied(benchmark::State& state)
     Liste(state, 9);
 }
 
+// What opening the overview on the whole range does below the window: every month loaded into a store
+// that holds only its settings, the transactions sorted newest first, and listed.
+void OeffneUebersichtGanz(benchmark::State& state)
+{
+    const Testhaushalt& h = Haushalt();
+    int zeilen = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto basis = h.NeueBasis();
+        basis->m_nVonDatum = 19000101;
+        basis->m_nBisDatum = kHeute;
+        state.ResumeTiming();
+        OverviewListing liste(*basis);
+        basis->LadeMonate(basis->m_nErsterMonat * 100, kHeute);
+        liste.SortiereTransaktionen(kNachDatum);
+        liste.ZeigeAlle();
+        zeilen = liste.m_nZeilen;
+        state.PauseTiming();
+        basis.reset();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = zeilen;
+}
+
+// A search that matches nothing scans every cell of every row.
+void SucheOhneTreffer(benchmark::State& state)
+{
+    CBasis& basis = Haushalt().Geladen();
+    basis.m_nVonDatum = 0;
+    basis.m_nBisDatum = 99991231;
+    OverviewListing liste(basis);
+    liste.ZeigeAlle();
+    for (auto _ : state) {
+        liste.SetzeSuche("\xC4zzy nirgends");
+        benchmark::DoNotOptimize(liste.ErsteTrefferZeile());
+    }
+    state.counters["rows"] = liste.m_nZeilen;
+}
+
 // Each round sorts the transactions as loaded, not the order the previous round left.
 void Sortiere(benchmark::State& state, int schluessel)
 {
@@ -244,6 +283,8 @@ void VergleicheJahreUndMonate(benchmark::State& state)
 BENCHMARK(LadeAlleMonate)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(LadeAlleMonateInGenutztenSpeicher)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(LiesMonateRoh)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OeffneUebersichtGanz)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SucheOhneTreffer)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ZeigeAlle)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ZeigeGefiltertNachMitglied)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SortiereNachAuftraggeber)->Unit(benchmark::kMillisecond)->UseRealTime();

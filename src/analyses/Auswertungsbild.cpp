@@ -48,14 +48,14 @@ std::vector<GemalterText> Beschriftungen(const CBasis& basis, const Vergleich& v
     const QColor b = FarbenDer(basis, kPeriodeB).beschriftung;
     const auto monat = [&basis](int m) { return AlsQString(basis.MonatsName(m)); };
     return {
-        {ort(1127), Sprachtext(deutsch, "Jahres-Vergleich", "Annual-Report"), kUeberschrift, kUeberschriftFarbe},
-        {ort(1128), Jahrestext(v.m_anJahr[kPeriodeA]), kJahrNeben, a},
-        {ort(1129), Jahrestext(v.m_anJahr[kPeriodeB]), kJahrNeben, b},
-        {ort(1112), Sprachtext(deutsch, "Monats-Vergleich", "Months-Report"), kUeberschrift, kUeberschriftFarbe},
-        {ort(1131), monat(v.m_anMonat[kPeriodeA]), kMonatNeben, a},
-        {ort(1133), Jahrestext(v.m_anJahr[kPeriodeA]), kMonatNeben, a},
-        {ort(1130), monat(v.m_anMonat[kPeriodeB]), kMonatNeben, b},
-        {ort(1132), Jahrestext(v.m_anJahr[kPeriodeB]), kMonatNeben, b},
+        {Sprachtext(deutsch, "Jahres-Vergleich", "Annual-Report"), ort(1127), kUeberschrift, kUeberschriftFarbe},
+        {Jahrestext(v.m_anJahr[kPeriodeA]), ort(1128), kJahrNeben, a},
+        {Jahrestext(v.m_anJahr[kPeriodeB]), ort(1129), kJahrNeben, b},
+        {Sprachtext(deutsch, "Monats-Vergleich", "Months-Report"), ort(1112), kUeberschrift, kUeberschriftFarbe},
+        {monat(v.m_anMonat[kPeriodeA]), ort(1131), kMonatNeben, a},
+        {Jahrestext(v.m_anJahr[kPeriodeA]), ort(1133), kMonatNeben, a},
+        {monat(v.m_anMonat[kPeriodeB]), ort(1130), kMonatNeben, b},
+        {Jahrestext(v.m_anJahr[kPeriodeB]), ort(1132), kMonatNeben, b},
     };
 }
 
@@ -111,13 +111,7 @@ Summenkasten::Summenkasten(const CBasis& basis, const Vergleich& v, const QRect&
     const QPoint ecke = rahmen.topLeft();
     linie = QLine(ecke + QPoint(kSpaltenX[0], kLinieY), ecke + QPoint(rechts, kLinieY));
     for (const Zelle& z : zellen)
-        texte.push_back({ecke + QPoint(x[z.spalte], kZeilenY[z.zeile]), z.text, kKastenSchrift, z.farbe});
-}
-
-void Male(QPainter& maler, const std::vector<GemalterText>& texte)
-{
-    for (const GemalterText& t : texte)
-        MaleText(maler, t.ort, t.text, t.schrift, t.farbe);
+        texte.push_back({z.text, ecke + QPoint(x[z.spalte], kZeilenY[z.zeile]), kKastenSchrift, z.farbe});
 }
 
 void Male(QPainter& maler, const Summenkasten& kasten)

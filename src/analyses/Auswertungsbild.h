@@ -20,14 +20,6 @@ namespace velmora {
 class CBasis;
 class Vergleich;
 
-struct GemalterText
-{
-    QPoint ort; // top-left corner
-    QString text;
-    Schrift schrift;
-    QColor farbe;
-};
-
 // The headings and period labels, each at the top-left corner of its placeholder (by control id).
 std::vector<GemalterText> Beschriftungen(const CBasis& basis, const Vergleich& vergleich,
                                          const std::function<QPoint(int id)>& ort);
@@ -44,7 +36,6 @@ struct Summenkasten
     std::vector<GemalterText> texte;
 };
 
-void Male(QPainter& maler, const std::vector<GemalterText>& texte);
 void Male(QPainter& maler, const Summenkasten& kasten);
 
 } // namespace velmora

@@ -8,12 +8,15 @@
 #include "EditKategorie.h"
 #include "Eintrag_Bearbeiten.h"
 #include "Empfaenger.h"
+#include "Gedaechtnisdatei.h"
 #include "Hauptballons.h"
 #include "Hilfe.h"
 #include "InOut.h"
+#include "Kontoimport.h"
 #include "KontostandModell.h"
 #include "MaleText.h"
 #include "Meldung.h"
+#include "Overview.h"
 #include "PersonenKonten.h"
 #include "QtText.h"
 #include "Sprachwahl.h"
@@ -24,10 +27,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
@@ -67,6 +72,8 @@ CVelmoraDlg::CVelmoraDlg(const std::string& datenOrdner, Startumgebung umgebung,
 {
     m_basis->m_uhr = umgebung.uhr;
     StarteDaten(*m_basis, datenOrdner, umgebung.bWiederherstellen);
+    // The overview and the analyses need every month; they are read on a second thread meanwhile.
+    m_basis->LadeMonateVoraus(m_basis->m_nErsterMonat * 100, m_basis->m_nHeute);
     if (m_basis->m_nSprache == 0)
         FrageSprache(umgebung);
     m_kopie = std::make_unique<Wiederherstellung>(*m_basis, !umgebung.bWiederherstellen);
@@ -98,6 +105,7 @@ CVelmoraDlg::~CVelmoraDlg()
     m_fremdKonten.Beende();
     m_kategorien.Beende();
     m_dauerAuftraege.Beende();
+    m_import.Beende();
 }
 
 void CVelmoraDlg::FrageSprache(const Startumgebung& umgebung)
@@ -232,6 +240,15 @@ void CVelmoraDlg::BaueSteuerelemente()
     connect(hilfe, &QPushButton::clicked, this, &CVelmoraDlg::ZeigeHilfe);
     m_steuerelemente[kHilfe] = hilfe;
 
+    auto* import = new QPushButton(QStringLiteral("Import"), this);
+    import->setObjectName(QStringLiteral("c%1").arg(kImport));
+    import->setGeometry(hilfe->geometry().right() + 8, untenY + 8, 64, 28);
+    import->setAutoDefault(false);
+    connect(import, &QPushButton::clicked, this,
+            [this] { Importiere(WaehleAuszugsdateien(m_basis->Deutsch(), this)); });
+    m_steuerelemente[kImport] = import;
+    setAcceptDrops(true);
+
     for (int id : {kFlaggeDeutsch, kFlaggeEnglisch}) {
         auto* flagge = new CImageTextButton(this);
         flagge->setObjectName(QStringLiteral("c%1").arg(id));
@@ -285,6 +302,9 @@ void CVelmoraDlg::RichteFensterEin()
     m_fremdKonten.SetzeFabrik([this, editor] { return editor(new Empfaenger(*m_basis, *this, this)); });
     m_kategorien.SetzeFabrik([this, editor] { return editor(new EditKategorie(*m_basis, *this, this)); });
     m_dauerAuftraege.SetzeFabrik([this] { return new Dauerauftrag(*m_basis, *this, this); });
+    // Without a parent window: the overview stays usable while the confirmation that opened it waits
+    // modally over its settings window.
+    m_uebersicht.SetzeFabrik([this] { return new Overview(*m_basis, *this); });
 }
 
 PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
@@ -343,6 +363,7 @@ void CVelmoraDlg::SetzeSprache()
     Steuerelement(kWillkommenEnglisch)->setAccessibleName(QStringLiteral("Welcome to Velmora"));
     Steuerelement(kSperren)->setAccessibleName(Sprachtext(deutsch, "Sperren", "Lock"));
     Steuerelement(kInfo)->setAccessibleName(QStringLiteral("Info"));
+    Steuerelement(kImport)->setAccessibleName(Sprachtext(deutsch, "Kontoauszug importieren", "Import bank statement"));
     Steuerelement(kHilfe)->setAccessibleName(Sprachtext(deutsch, "Online-Hilfe", "Online-Help"));
     m_passwort->setAccessibleName(Sprachtext(deutsch, "Passwort", "Password"));
     m_kontostaende->setAccessibleName(Sprachtext(deutsch, "Kontostände", "Balances"));
@@ -372,7 +393,7 @@ QWidget* CVelmoraDlg::Steuerelement(int id) const
 
 void CVelmoraDlg::ZeigeWillkommen()
 {
-    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kSperren, kPasswort, kKontostaende})
+    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kSperren, kPasswort, kKontostaende, kImport})
         Steuerelement(id)->hide();
     for (int id : {kEingabeInaktiv, kUebersichtInaktiv, kAuswertungInaktiv, kDauerAuftraegeInaktiv, kEinstellungen})
         Steuerelement(id)->show();
@@ -385,7 +406,7 @@ void CVelmoraDlg::ZeigeNormal()
     for (int id : {kEingabeInaktiv, kUebersichtInaktiv, kAuswertungInaktiv, kDauerAuftraegeInaktiv, kWillkommenDeutsch,
                    kWillkommenEnglisch})
         Steuerelement(id)->hide();
-    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kEinstellungen, kKontostaende})
+    for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kEinstellungen, kKontostaende, kImport})
         Steuerelement(id)->show();
     Steuerelement(kSperren)->setVisible(!m_basis->m_strPasswort.empty());
     // A window kind still to come keeps its button, but inactive.
@@ -454,6 +475,8 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
             // The settings may have renamed, deleted or removed standing orders along with an account.
             if (Dauerauftrag* dauerAuftraege = m_dauerAuftraege.Offen())
                 dauerAuftraege->Aktualisiere();
+            if (Overview* uebersicht = m_uebersicht.Offen())
+                uebersicht->Aktualisiere();
             WendeSichtbarkeitAn(false);
             FuelleKontostaende();
             update();
@@ -499,10 +522,19 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
     }
 }
 
-void CVelmoraDlg::ZeigeUebersicht(int art, int, int, const std::string&, const std::string&)
+Overview* CVelmoraDlg::Uebersicht() const
 {
-    if (art == -1)
+    return m_uebersicht.Offen();
+}
+
+void CVelmoraDlg::ZeigeUebersicht(int art, int datum1, int datum2, const std::string& text1, const std::string& text2)
+{
+    if (art == -1) {
         m_uebersicht.Schliesse();
+        return;
+    }
+    if (Overview* uebersicht = m_uebersicht.Oeffne())
+        uebersicht->ZeigeMitFilter(art, datum1, datum2, text1, text2);
 }
 
 void CVelmoraDlg::SchliesseArbeitsfenster()
@@ -514,13 +546,14 @@ void CVelmoraDlg::SchliesseArbeitsfenster()
     m_fremdKonten.Schliesse();
     m_kategorien.Schliesse();
     m_dauerAuftraege.Schliesse();
+    m_import.Schliesse();
 }
 
 void CVelmoraDlg::Sperre()
 {
     SchliesseArbeitsfenster();
     for (int id : {kEingabe, kUebersicht, kAuswertung, kDauerAuftraege, kEingabeInaktiv, kUebersichtInaktiv,
-                   kAuswertungInaktiv, kDauerAuftraegeInaktiv, kEinstellungen, kKontostaende, kSperren})
+                   kAuswertungInaktiv, kDauerAuftraegeInaktiv, kEinstellungen, kKontostaende, kSperren, kImport})
         Steuerelement(id)->hide();
     m_passwort->show();
     m_passwort->clear();
@@ -549,11 +582,15 @@ void CVelmoraDlg::Entsperre()
 
 bool CVelmoraDlg::Speichere()
 {
-    if (SpeichereAlles(*m_basis) == 0)
+    const bool gespeichert = SpeichereAlles(*m_basis) == 0;
+    const bool gemerkt = SpeichereGedaechtnis(m_basis->m_strPfad, m_importGedaechtnis) == 0;
+    if (gespeichert && gemerkt)
         return true;
     QStringList namen;
     for (const std::string& pfad : m_basis->m_nichtGeschriebeneDateien)
         namen << QString::fromStdString(pfad);
+    if (!gemerkt)
+        namen << QString::fromStdString(GedaechtnisPfad(m_basis->m_strPfad));
     Meldung(this, QMessageBox::Critical, QStringLiteral("Velmora"),
             Sprachtext(m_basis->Deutsch(),
                        "Diese Dateien konnten nicht geschrieben werden. Bitte Speicherplatz oder Zugriffsrechte "
@@ -649,6 +686,35 @@ void CVelmoraDlg::resizeEvent(QResizeEvent* ereignis)
 {
     QDialog::resizeEvent(ereignis);
     RichteSpaltenEin();
+}
+
+void CVelmoraDlg::Importiere(const QStringList& dateien)
+{
+    if (dateien.isEmpty() || m_bGesperrt || !FamilieHatMitglieder())
+        return;
+    const bool neu = !m_import.Offen();
+    Kontoimport* import =
+        m_import.Oeffne([this] { return new Kontoimport(*m_basis, *this, m_importGedaechtnis, this); });
+    // A window that took in nothing has nothing to show.
+    if (import && import->FuegeHinzu(dateien) == 0 && neu)
+        import->close();
+}
+
+void CVelmoraDlg::dragEnterEvent(QDragEnterEvent* ereignis)
+{
+    if (!m_bGesperrt && FamilieHatMitglieder() && ereignis->mimeData()->hasUrls())
+        ereignis->acceptProposedAction();
+}
+
+void CVelmoraDlg::dropEvent(QDropEvent* ereignis)
+{
+    QStringList dateien;
+    for (const QUrl& adresse : ereignis->mimeData()->urls()) {
+        if (adresse.isLocalFile())
+            dateien << adresse.toLocalFile();
+    }
+    ereignis->acceptProposedAction();
+    Importiere(dateien);
 }
 
 void CVelmoraDlg::ZeigeInfo()

@@ -6,6 +6,7 @@
 #include "Basis.h"
 #include "Fensterplatz.h"
 #include "Hub.h"
+#include "Kontoauszug.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -31,7 +32,9 @@ class EditKategorie;
 class Empfaenger;
 class grafik;
 class InOut;
+class Kontoimport;
 class KontostandModell;
+class Overview;
 class PersonenKonten;
 class Wiederherstellung;
 
@@ -74,6 +77,7 @@ public:
         kFlaggeDeutsch = 1100,
         kFlaggeEnglisch = 1101,
         kWillkommenEnglisch = 1114,
+        kImport = 1120,
     };
 
     explicit CVelmoraDlg(const std::string& datenOrdner, Startumgebung umgebung = {}, QWidget* eltern = nullptr);
@@ -88,9 +92,14 @@ public:
     // Builds the balloons of the main window afresh; the settings call it after the switch changed.
     void ErstelleBallons();
     CPPToolTip& Ballons() { return *m_ballons; }
+    // The open overview, or null. It has no parent window (see RichteFensterEin), so findChild misses it.
+    Overview* Uebersicht() const;
 
     // Locks the window: closes every working window, hides the balances and asks for the password.
     void Sperre();
+
+    // Opens the import window on bank statement files (the "Import" button, or files dropped here).
+    void Importiere(const QStringList& dateien);
 
 protected:
     bool event(QEvent* ereignis) override;
@@ -98,6 +107,8 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
 private:
     void FrageSprache(const Startumgebung& umgebung);
@@ -158,9 +169,12 @@ private:
     Fensterplatz<PersonenKonten> m_einstellungen;
     Fensterplatz<Empfaenger> m_fremdKonten;
     Fensterplatz<EditKategorie> m_kategorien;
-    Fensterplatz<QDialog> m_uebersicht;
+    Fensterplatz<Overview> m_uebersicht;
     Fensterplatz<Dauerauftrag> m_dauerAuftraege;
     Fensterplatz<grafik> m_auswertung;
+    Fensterplatz<Kontoimport> m_import;
+    // What the import remembers; written with the other files at "Ende".
+    Importgedaechtnis m_importGedaechtnis;
 };
 
 } // namespace velmora

@@ -60,6 +60,12 @@ const Ballon kBallons[] = {
     {1098, "Info", "Info", "\nVersion und Kontakt.\n", "\nVersion and contact.\n", 188, 193},
     {1099, "Online-Hilfe", "Online-Help", "\nÖffnet die Hilfe-Seiten im Web-Browser.\n",
      "\nOpens the help pages in the web browser.\n", 189, 189},
+    {1120, "Kontoauszug importieren", "Import Bank Statement",
+     "\nÜbernimmt die Umsätze eines Kontoauszugs der Bank\n(CAMT.053 oder CSV) als Buchungen, nie doppelt.\n"
+     "Dateien lassen sich auch auf das Fenster ziehen.\n",
+     "\nTakes over the transactions of a bank statement\n(CAMT.053 or CSV) as bookings, never twice.\n"
+     "Files can also be dragged onto the window.\n",
+     0, 0},
 };
 
 } // namespace

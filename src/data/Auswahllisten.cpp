@@ -89,6 +89,20 @@ void FuelleKontenAuswahl(CBasis& basis, Auswahlliste liste)
     }
 }
 
+std::vector<std::string> AuswahlTexte(CBasis& basis, Auswahlliste liste, int kategorieIndex)
+{
+    OwnedList<TempList>& zeilen = basis.m_arrTempListen[static_cast<size_t>(liste)];
+    OwnedList<TempList> gezeigt;
+    gezeigt.swap(zeilen);
+    FuelleAuswahl(basis, liste, kategorieIndex);
+    std::vector<std::string> texte;
+    texte.reserve(zeilen.size());
+    for (const auto& zeile : zeilen)
+        texte.push_back(zeile->m_strName);
+    zeilen.swap(gezeigt);
+    return texte;
+}
+
 void SortiereAuswahl(OwnedList<TempList>& zeilen, bool absteigend)
 {
     // The exchange sort users know from these lists: row j moves before row i when it must come first.

@@ -7,6 +7,7 @@
 #include "Records.h"
 
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -40,6 +41,10 @@ void FuelleAuswahl(CBasis& basis, Auswahlliste liste, int kategorieIndex);
 // The refill of the payer or the payee list after the settings changed accounts: both lists alike take
 // the active accounts of every member ("member, account") first, then the active external accounts.
 void FuelleKontenAuswahl(CBasis& basis, Auswahlliste liste);
+
+// The rows FuelleAuswahl gives, as texts, leaving the store's picker lists as they are (an open entry
+// window shows them).
+std::vector<std::string> AuswahlTexte(CBasis& basis, Auswahlliste liste, int kategorieIndex);
 
 // Sorts the rows by the list comparison (case-blind, only digits and letters a to z count), ascending
 // or descending, by exchange: equal rows are never swapped with each other, but a smaller row that

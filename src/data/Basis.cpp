@@ -1,5 +1,6 @@
 #include "Basis.h"
 
+#include "Monatsvorrat.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -14,6 +15,8 @@ CBasis::CBasis()
                     "July", "August",  "September", "October", "November", "December"}
 {
 }
+
+CBasis::~CBasis() = default;
 
 void CBasis::BucheTransaktion(CInOut& transaktion)
 {

@@ -8,12 +8,14 @@
 
 #include <array>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace velmora {
 
 class BinaerLeser;
+class Monatsvorrat;
 
 constexpr int kDeutsch = 2000;
 constexpr int kEnglisch = 1000;
@@ -49,6 +51,7 @@ class CBasis final
 {
 public:
     CBasis();
+    ~CBasis();
     CBasis(const CBasis&) = delete;
     CBasis& operator=(const CBasis&) = delete;
 
@@ -146,6 +149,9 @@ public:
     int ErsterMonatImBuch() const;
     // Loads every calendar month from the month of vonDatum to that of bisDatum that is not loaded yet.
     void LadeMonate(int vonDatum, int bisDatum);
+    // Starts reading the months of the range on a second thread, so that a later LadeMonat finds them
+    // parsed. The store itself does not change until LadeMonat takes a month.
+    void LadeMonateVoraus(int vonDatum, int bisDatum);
     CLoadedFiles* GeladenerMonat(int monat);
 
     // Standing orders.
@@ -159,6 +165,7 @@ private:
     std::string MonatsDatei(int monat) const;
 
     int m_naechsterIndex = 0;
+    std::unique_ptr<Monatsvorrat> m_vorrat;
 };
 
 // Whether a folder holds a book: a settings file of either language.

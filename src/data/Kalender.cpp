@@ -2,9 +2,7 @@
 
 namespace velmora {
 
-namespace {
-
-// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's days_from_civil).
+// H. Hinnant's days_from_civil.
 long TageSeitEpoche(int y, int m, int d)
 {
     y -= m <= 2 ? 1 : 0;
@@ -14,8 +12,6 @@ long TageSeitEpoche(int y, int m, int d)
     const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468;
 }
-
-} // namespace
 
 bool IstSchaltjahr(int nJahr)
 {

@@ -13,6 +13,8 @@ struct Tag
 };
 
 bool IstSchaltjahr(int nJahr);
+// Days since 1970-01-01 of a proleptic Gregorian date.
+long TageSeitEpoche(int y, int m, int d);
 int TageImMonat(int nJahr, int nMonat);
 
 // Rolls a day past the end of its month over into the following month, the way mktime normalises

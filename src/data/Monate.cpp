@@ -3,8 +3,11 @@
 #include "Basis.h"
 #include "Binaer.h"
 #include "Dateinamen.h"
+#include "Monatsvorrat.h"
 #include "Speicherstand.h"
 
+#include <iterator>
+#include <optional>
 #include <unordered_map>
 
 namespace velmora {
@@ -13,16 +16,6 @@ namespace {
 
 constexpr int kMonatsVersion = 2;
 constexpr size_t kKopfReserviert = 8 * 4 + 8 * 8;
-
-bool LiesTransaktion(BinaerLeser& l, int version, CInOut& t)
-{
-    bool ok = l.Text(t.m_strAuftraggeber) && l.Text(t.m_strEmpfaenger) && l.Text(t.m_strNutzniesser) &&
-              l.Text(t.m_strKategorie) && l.Text(t.m_strUKategorie) && l.Text(t.m_strKommentar) && l.Int(t.m_nArt) &&
-              l.Double(t.m_dBetrag) && l.Int(t.m_nDatum) && l.Int(t.m_nIndex) && l.Int(t.m_nStatus);
-    if (ok && version > 1)
-        ok = l.Int(t.m_nDauerAuftragNr);
-    return ok;
-}
 
 void SchreibeTransaktion(BinaerSchreiber& s, const CInOut& t)
 {
@@ -72,27 +65,39 @@ int CBasis::LadeMonat(int datum)
     const int gerettet = pfad.empty() ? 0 : 1;
     if (pfad.empty())
         pfad = FindeMonatsDatei(m_strPfad, name);
-    std::string bytes;
-    if (pfad.empty() || !LeseDatei(pfad, bytes))
+    if (pfad.empty())
+        return -1;
+    std::optional<Monatsdatei> vorab = m_vorrat ? m_vorrat->Nimm(pfad) : std::nullopt;
+    Monatsdatei datei = vorab ? std::move(*vorab) : LiesMonatsdatei(pfad);
+    if (!datei.bGefunden)
         return -1;
 
-    BinaerLeser leser(bytes);
-    int anzahl = 0;
-    int version = 0;
-    if (leser.Int(anzahl) && leser.Int(version) && leser.Ueberspringe(kKopfReserviert)) {
-        for (int i = 0; i < anzahl; ++i) {
-            auto t = std::make_unique<CInOut>();
-            if (!LiesTransaktion(leser, version, *t))
-                break;
-            t->m_nIndex = m_naechsterIndex++;
-            SenkeLoeschNr(t->m_nStatus);
-            m_arrInOut.push_back(std::move(t));
-        }
+    for (auto& t : datei.arrTransaktionen) {
+        t->m_nIndex = m_naechsterIndex++;
+        SenkeLoeschNr(t->m_nStatus);
     }
-    if (leser.Abgeschnitten())
+    m_arrInOut.insert(m_arrInOut.end(), std::make_move_iterator(datei.arrTransaktionen.begin()),
+                      std::make_move_iterator(datei.arrTransaktionen.end()));
+    if (datei.bAbgeschnitten)
         m_abgeschnitteneDateien.push_back(pfad);
     m_arrLoadedFiles.push_back(std::make_unique<CLoadedFiles>(CLoadedFiles{name, monat, gerettet}));
     return 0;
+}
+
+void CBasis::LadeMonateVoraus(int vonDatum, int bisDatum)
+{
+    if (m_arrFamilien.empty())
+        return;
+    std::vector<std::string> pfade;
+    for (int monat = vonDatum / 100; monat <= bisDatum / 100; ++monat) {
+        if (monat % 100 < 1 || monat % 100 > 12 || GeladenerMonat(monat))
+            continue;
+        // The path LadeMonat will find, UTF-8 or an earlier version's cp1252 name; none for a month without a file.
+        const std::string pfad = FindeMonatsDatei(m_strPfad, MonatsDatei(monat));
+        if (!pfad.empty())
+            pfade.push_back(pfad);
+    }
+    m_vorrat = std::make_unique<Monatsvorrat>(std::move(pfade));
 }
 
 void CBasis::MonatGeaendert(int monat)

@@ -2,6 +2,7 @@
 
 // The records of the household book. Every string holds cp1252 bytes exactly as they are stored on disk.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,11 @@ struct CInOut
     int m_nIndex = 0;
     int m_nStatus = 0;
     int m_nDauerAuftragNr = -1;
+
+    // A household of decades holds hundreds of thousands of transactions; they are allocated side by
+    // side in large blocks rather than one by one (Transaktionsspeicher.cpp).
+    static void* operator new(std::size_t groesse);
+    static void operator delete(void* zeiger, std::size_t groesse) noexcept;
 };
 
 // One fixed date of a standing order, due every year on m_nMonatTag (mmdd).

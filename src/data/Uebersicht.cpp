@@ -4,7 +4,11 @@
 #include "Sortieren.h"
 #include "Text.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -85,6 +89,36 @@ private:
     std::vector<int8_t> m_ergebnisse;
 };
 
+// Dates sort by their digits: a stable radix sort, four passes over the entries at most, where a merge
+// sort would need seventeen rounds of comparisons for thirty years. Equal keys keep their order.
+void SortiereNachDatum(OwnedList<CInOut>& liste, bool absteigend)
+{
+    std::vector<Sortierposten<uint32_t>> posten(liste.size());
+    for (size_t i = 0; i < liste.size(); ++i) {
+        // The sign bit flipped puts negative dates first; the complement turns the order round.
+        const uint32_t schluessel = static_cast<uint32_t>(liste[i]->m_nDatum) ^ 0x80000000u;
+        posten[i] = {absteigend ? ~schluessel : schluessel, static_cast<uint32_t>(i)};
+    }
+    std::vector<Sortierposten<uint32_t>> puffer(posten.size());
+    for (int verschiebung = 0; verschiebung < 32; verschiebung += 8) {
+        std::array<size_t, 257> anfang{};
+        for (const auto& p : posten)
+            ++anfang[((p.schluessel >> verschiebung) & 0xFF) + 1];
+        if (std::find(anfang.begin(), anfang.end(), posten.size()) != anfang.end())
+            continue;
+        for (size_t b = 1; b < anfang.size(); ++b)
+            anfang[b] += anfang[b - 1];
+        for (const auto& p : posten)
+            puffer[anfang[(p.schluessel >> verschiebung) & 0xFF]++] = p;
+        posten.swap(puffer);
+    }
+    OwnedList<CInOut> sortiert;
+    sortiert.reserve(liste.size());
+    for (const auto& p : posten)
+        sortiert.push_back(std::move(liste[p.position]));
+    liste.swap(sortiert);
+}
+
 template<class K, class Schluessel>
 std::vector<Sortierposten<K>> Posten(const OwnedList<CInOut>& liste, Schluessel schluessel)
 {
@@ -92,6 +126,38 @@ std::vector<Sortierposten<K>> Posten(const OwnedList<CInOut>& liste, Schluessel 
     for (size_t i = 0; i < liste.size(); ++i)
         posten[i] = {schluessel(*liste[i]), static_cast<uint32_t>(i)};
     return posten;
+}
+
+// The length snprintf reports, kept within the buffer.
+size_t Schreibe(const std::array<char, 400>& puffer, int n)
+{
+    return n < 0 ? 0 : std::min(static_cast<size_t>(n), puffer.size() - 1);
+}
+
+// Whether the text, lower-cased, contains the lower-cased needle. The search runs over every cell of
+// every row, so it looks the lower case up in a table of its own instead of building lower-cased copies.
+bool EnthaeltKlein(std::string_view text, std::string_view nadel)
+{
+    static const std::array<unsigned char, 256> klein = [] {
+        std::array<unsigned char, 256> t{};
+        for (int c = 0; c < 256; ++c)
+            t[static_cast<size_t>(c)] = Klein(static_cast<unsigned char>(c));
+        return t;
+    }();
+    if (nadel.size() > text.size())
+        return false;
+    const auto zeichen = [&](size_t i) { return klein[static_cast<unsigned char>(text[i])]; };
+    const auto erstes = static_cast<unsigned char>(nadel[0]);
+    for (size_t i = 0; i + nadel.size() <= text.size(); ++i) {
+        if (zeichen(i) != erstes)
+            continue;
+        size_t k = 1;
+        while (k < nadel.size() && zeichen(i + k) == static_cast<unsigned char>(nadel[k]))
+            ++k;
+        if (k == nadel.size())
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -112,8 +178,7 @@ void SortiereTransaktionen(CBasis& basis, int schluessel, bool absteigend)
 {
     auto& liste = basis.m_arrInOut;
     if (schluessel == kNachDatum) {
-        auto posten = Posten<int>(liste, [](const CInOut& t) { return t.m_nDatum; });
-        SortiereUeberPosten(liste, posten, absteigend, Vergleiche<int>);
+        SortiereNachDatum(liste, absteigend);
     } else if (schluessel == kNachBetrag) {
         auto posten = Posten<double>(liste, [](const CInOut& t) { return t.m_dBetrag; });
         SortiereUeberPosten(liste, posten, absteigend, Vergleiche<double>);
@@ -321,25 +386,38 @@ std::string OverviewListing::Zelle(int zeile, int spalte) const
     const CInOut* t = TransaktionDerZeile(zeile);
     if (!t)
         return {};
+    if (spalte == 0)
+        return Format("%d-%d", t->m_nIndex, t->m_nArt);
+    Zellenpuffer puffer;
+    return std::string(Zellentext(*t, spalte, puffer));
+}
+
+std::string_view OverviewListing::Zellentext(const CInOut& t, int spalte, Zellenpuffer& puffer) const
+{
     switch (spalte) {
-        case 0:
-            return Format("%d-%d", t->m_nIndex, t->m_nArt);
         case 1:
-            return t->m_strAuftraggeber;
+            return t.m_strAuftraggeber;
         case 2:
-            return t->m_strEmpfaenger;
+            return t.m_strEmpfaenger;
         case 3:
-            return t->m_strNutzniesser;
+            return t.m_strNutzniesser;
         case 4:
-            return t->m_strKategorie;
+            return t.m_strKategorie;
         case 5:
-            return t->m_strUKategorie;
+            return t.m_strUKategorie;
         case 6:
-            return t->m_strKommentar;
+            return t.m_strKommentar;
         case 7:
-            return Format("%5.2f", t->m_dBetrag);
-        case 8:
-            return DatumsText(t->m_nDatum, m_basis.Deutsch());
+            return {puffer.data(), Schreibe(puffer, std::snprintf(puffer.data(), puffer.size(), "%5.2f", t.m_dBetrag))};
+        case 8: {
+            const int jahr = t.m_nDatum / 10000;
+            const int monat = (t.m_nDatum - jahr * 10000) / 100;
+            const int tag = t.m_nDatum % 100;
+            const int n = m_basis.Deutsch()
+                              ? std::snprintf(puffer.data(), puffer.size(), "%2d.%2d.%4d", tag, monat, jahr)
+                              : std::snprintf(puffer.data(), puffer.size(), "%2d/%2d/%4d", monat, tag, jahr);
+            return {puffer.data(), Schreibe(puffer, n)};
+        }
         default:
             return {};
     }
@@ -348,13 +426,22 @@ std::string OverviewListing::Zelle(int zeile, int spalte) const
 void OverviewListing::SetzeSuche(const std::string& text)
 {
     m_strSuche = Klein(text);
+    m_bSucheZahl = m_strSuche.find_first_not_of("0123456789 .-/") == std::string::npos;
 }
 
 bool OverviewListing::ZelleTrifft(int zeile, int spalte) const
 {
     if (m_strSuche.empty() || spalte < 1 || spalte >= kSpalten)
         return false;
-    return Klein(Zelle(zeile, spalte)).find(m_strSuche) != std::string::npos;
+    const CInOut* t = TransaktionDerZeile(zeile);
+    if (!t)
+        return false;
+    // Amounts and dates print only digits, blanks, points, dashes and slashes (an amount that is no
+    // number aside): a search for anything else need not print them.
+    if (!m_bSucheZahl && (spalte == 8 || (spalte == 7 && std::isfinite(t->m_dBetrag))))
+        return false;
+    Zellenpuffer puffer;
+    return EnthaeltKlein(Zellentext(*t, spalte, puffer), m_strSuche);
 }
 
 int OverviewListing::ErsteTrefferZeile() const

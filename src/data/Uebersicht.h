@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -103,6 +104,7 @@ public:
     // Text of one cell, as shown and exported (cp1252).
     std::string Zelle(int zeile, int spalte) const;
     const CInOut* TransaktionDerZeile(int zeile) const;
+    const CBasis& Basis() const { return m_basis; }
 
     // Search: the search text lower-cased; a cell matches when its lower-cased text contains it.
     void SetzeSuche(const std::string& text);
@@ -111,11 +113,16 @@ public:
     int ErsteTrefferZeile() const;
 
 private:
+    // Room for the longest amount "%5.2f" can print.
+    using Zellenpuffer = std::array<char, 400>;
+    // The text of one of the columns 1 to 8, formatted into the buffer where it is a number.
+    std::string_view Zellentext(const CInOut& t, int spalte, Zellenpuffer& puffer) const;
     bool Qualifiziert(const CInOut& t, int bisDatum) const;
     void HaengeZeileAn(int index);
     int IconVon(int index) const;
 
     CBasis& m_basis;
+    bool m_bSucheZahl = false; // the search text could be part of an amount or a date
 };
 
 } // namespace velmora

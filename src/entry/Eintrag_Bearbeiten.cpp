@@ -23,14 +23,6 @@ const QColor kRot(255, 64, 64);
 constexpr Schrift kKlein{20, 10, 800};
 constexpr Schrift kGross{22, 11, 800};
 
-struct GemalterText
-{
-    QPoint ort;
-    QString text;
-    Schrift schrift;
-    QColor farbe;
-};
-
 // The x where a text may start after another one: its place, or further right when the words before it
 // run longer in this font.
 int Hinter(const GemalterText& davor, int x)
@@ -42,20 +34,20 @@ std::vector<GemalterText> Gemaelde(bool deutsch, int modus, const QString& name,
 {
     const QString inAnfuehrung = QStringLiteral("'%1'").arg(name);
     std::vector<GemalterText> texte = {
-        {{120, 20},
-         Sprachtext(deutsch, "Es existieren bereits Transaktionen mit", "There are already transactions existing with"),
+        {Sprachtext(deutsch, "Es existieren bereits Transaktionen mit", "There are already transactions existing with"),
+         {120, 20},
          kKlein,
          kGrau},
-        {{120, 45}, inAnfuehrung, kKlein, kRot},
+        {inAnfuehrung, {120, 45}, kKlein, kRot},
     };
     const int y = modus == Eintrag_Bearbeiten::kLoeschen ? 110 : 95;
-    const GemalterText mit{{40, y}, Sprachtext(deutsch, "Transaktionen mit", "Transactions with"), kGross, kGrau};
+    const GemalterText mit{Sprachtext(deutsch, "Transaktionen mit", "Transactions with"), {40, y}, kGross, kGrau};
     texte.push_back(mit);
-    texte.push_back({{Hinter(mit, 190), y}, inAnfuehrung, kGross, kRot});
+    texte.push_back({inAnfuehrung, {Hinter(mit, 190), y}, kGross, kRot});
     if (modus != Eintrag_Bearbeiten::kLoeschen) {
-        const GemalterText in{{40, 122}, QStringLiteral("in"), kGross, kGrau};
+        const GemalterText in{QStringLiteral("in"), {40, 122}, kGross, kGrau};
         texte.push_back(in);
-        texte.push_back({{Hinter(in, 70), 122}, QStringLiteral("'%1'").arg(neuerName), kGross, kRot});
+        texte.push_back({QStringLiteral("'%1'").arg(neuerName), {Hinter(in, 70), 122}, kGross, kRot});
     }
     return texte;
 }
@@ -96,6 +88,10 @@ Eintrag_Bearbeiten::Eintrag_Bearbeiten(Hub& hub, const CBasis& basis, int modus,
 
     setAccessibleName(windowTitle());
     setAccessibleDescription(GemalteTexte().join(QLatin1Char(' ')));
+    // Modal to the editor that asks, not to the whole program: the overview that "Zeige Transaktionen"
+    // opens must stay usable beside it.
+    if (parentWidget())
+        setWindowModality(Qt::WindowModal);
     setFixedSize(NoetigeBreite(), height());
 }
 

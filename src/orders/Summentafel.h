@@ -19,14 +19,6 @@ namespace velmora {
 class CBasis;
 class DauerAuftragsListe;
 
-struct GemalterText
-{
-    QString text;
-    QPoint ort; // top-left corner
-    Schrift schrift;
-    QColor farbe;
-};
-
 struct Summentafel
 {
     std::vector<GemalterText> texte; // in reading order

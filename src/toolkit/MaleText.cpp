@@ -29,6 +29,12 @@ void MaleText(QPainter& maler, QPoint position, const QString& text, Schrift sch
     maler.restore();
 }
 
+void Male(QPainter& maler, const std::vector<GemalterText>& texte)
+{
+    for (const GemalterText& t : texte)
+        MaleText(maler, t.ort, t.text, t.schrift, t.farbe);
+}
+
 QColor AlsFarbe(int colorref)
 {
     return QColor(colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF);

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QString>
+#include <vector>
 
 class QPainter;
 
@@ -18,8 +19,19 @@ struct Schrift
     int nGewicht = 800; // 400 normal, 800 bold
 };
 
+// A text a window paints: what, where (its top-left corner), in which font and colour. Windows lay their
+// painted texts out once and both paint them and read them out to screen readers.
+struct GemalterText
+{
+    QString text;
+    QPoint ort;
+    Schrift schrift;
+    QColor farbe;
+};
+
 // Draws text with its top-left corner at the position.
 void MaleText(QPainter& maler, QPoint position, const QString& text, Schrift schrift, QColor farbe);
+void Male(QPainter& maler, const std::vector<GemalterText>& texte);
 
 // The font MaleText uses (the program's sans-serif face at that pixel height and weight).
 QFont SchriftFuer(Schrift schrift);

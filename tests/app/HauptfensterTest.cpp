@@ -369,7 +369,7 @@ TEST(Ballons, AusgeschaltetGibtEsKeine)
 
     fenster.Basis().m_bTooltips = 1;
     fenster.ErstelleBallons();
-    EXPECT_EQ(10, fenster.Ballons().ToolCount());
+    EXPECT_EQ(11, fenster.Ballons().ToolCount());
     const QString text = fenster.Ballons().ToolText(fenster.findChild<QWidget*>(QStringLiteral("c1098")));
     EXPECT_EQ(QStringLiteral("<center><h1>Info</h1></center><br><hr color=blue><br><center>\nVersion und "
                              "Kontakt.\n</center><br><bmp idres=188>"),

@@ -155,7 +155,7 @@ TEST(NeuerNutzer, DerBallonSchalterWirktSofortImHauptfenster)
     Haushalt haushalt;
     haushalt.Schreibe(FamilieMitAnna);
     CVelmoraDlg haupt(haushalt.Ordner(), Umgebung(900));
-    ASSERT_EQ(10, haupt.Ballons().ToolCount());
+    ASSERT_EQ(11, haupt.Ballons().ToolCount());
     Klicke(haupt, 1002);
     Klicke(Offenes<PersonenKonten>(haupt), 1097);
     EXPECT_EQ(0, haupt.Basis().m_bTooltips);

@@ -14,7 +14,10 @@
 #include "Empfaenger.h"
 #include "FremdKonten.h"
 #include "InOut.h"
+#include "Kontoimport.h"
+#include "Overview.h"
 #include "PersonenKonten.h"
+#include "Spaltenwahl.h"
 #include "Sprachwahl.h"
 #include "Start.h"
 #include "grafik.h"
@@ -22,6 +25,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QTableView>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace velmora::test {
@@ -234,6 +238,46 @@ void Dauerauftraege(Buehne& b)
     PruefeBallons(b, eingabe.Ballons(), eingabe);
 }
 
+// The import window on a statement with the long names and the largest amount, and the page that
+// assigns the columns of an unknown CSV layout.
+void Import(Buehne& b)
+{
+    const std::string ordner = b.Basis().m_strPfad;
+    const std::string auszug = ordner + "/auszug.csv";
+    std::ofstream(auszug) << "Buchungstag;Empfänger;Verwendungszweck;Betrag\n"
+                          << "01.03.2009;" << kLangesFremdKonto << " Filiale 1234;" << std::string(120, 'W')
+                          << ";-9.999.999,99\n";
+    const std::string fremd = ordner + "/fremd.csv";
+    std::ofstream(fremd) << "Tag;Wer;Wieviel\n01.03.2009;" << kLangesFremdKonto << ";-9999999,99\n";
+    const QString konto = QString::fromUtf8(kLangesMitglied) + QStringLiteral(", ") + QString::fromUtf8(kLangesKonto);
+    Kontoimport::SetzeKontofrage([&konto](const QString&, const QString&, const QStringList&) { return konto; });
+    Spaltenwahl::SetzeAntwort([&b](Spaltenwahl& dialog) {
+        b.Pruefe(dialog);
+        return false;
+    });
+    b.Haupt().Importiere({QString::fromStdString(auszug), QString::fromStdString(fremd)});
+    Kontoimport::SetzeKontofrage({});
+    Spaltenwahl::SetzeAntwort({});
+    b.Pruefe(*b.Haupt().findChild<Kontoimport*>());
+}
+
+// The overview with the largest amounts in its totals, filtered by the long account (its key the longest
+// there is) and by the long member, searched, and its balloons.
+void Uebersicht(Buehne& b)
+{
+    b.KlickeHaupt(CVelmoraDlg::kUebersicht);
+    Overview& fenster = *b.Haupt().Uebersicht();
+    b.Pruefe(fenster);
+    PruefeBallons(b, fenster.Ballons(), fenster);
+    const std::string konto = std::string(kLangesMitglied) + ", " + kLangesKonto;
+    b.Haupt().ZeigeUebersicht(1, kHeute / 100 * 100, kHeute, konto, konto);
+    b.Pruefe(fenster, QStringLiteral("account"));
+    b.Haupt().ZeigeUebersicht(9, kHeute / 100 * 100, kHeute, kLangesMitglied, kLangesMitglied);
+    b.Pruefe(fenster, QStringLiteral("member"));
+    Tippe(fenster, Overview::kSuche, QStringLiteral("Wasser"));
+    b.Pruefe(fenster, QStringLiteral("searched"));
+}
+
 // Every window and dialog of the program, staged as a user opens it. A new window adds its line here,
 // such as {"Uebersicht", [](Buehne& b) { b.Pruefe(b.Oeffne<Overview>(CVelmoraDlg::kUebersicht)); }}.
 struct Auftritt
@@ -258,6 +302,8 @@ const Auftritt kAuftritte[] = {
     {"Editoren", Editoren},
     {"Auswertung", Auswertung},
     {"Dauerauftraege", Dauerauftraege},
+    {"Import", Import},
+    {"Uebersicht", Uebersicht},
 };
 
 class Textpassung : public ::testing::TestWithParam<Auftritt>

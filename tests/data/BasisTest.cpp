@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <set>
+
 namespace velmora::test {
 namespace {
 
@@ -307,6 +310,36 @@ TEST(Basis, IndexBleibtImLaufEindeutig)
     for (const auto& t : basis.m_arrInOut)
         indizes.push_back(t->m_nIndex);
     EXPECT_EQ((std::vector<int>{0, 2, 3, 4, 5}), indizes);
+}
+
+// Transactions live in blocks of their own: many records over several blocks keep their contents, and
+// places freed are used again without overlapping the living ones.
+TEST(Transaktionsspeicher, VieleSaetzeUeberBlockgrenzenBleibenGetrennt)
+{
+    std::vector<std::unique_ptr<CInOut>> saetze;
+    const auto fuelle = [&](size_t von, size_t bis) {
+        for (size_t i = von; i < bis; ++i) {
+            saetze[i] = std::make_unique<CInOut>();
+            saetze[i]->m_nIndex = static_cast<int>(i);
+            saetze[i]->m_strKommentar = "Kommentar, lang genug f\xFCr den Heap " + std::to_string(i);
+        }
+    };
+    saetze.resize(30000);
+    fuelle(0, saetze.size());
+    for (size_t i = 0; i < saetze.size(); i += 2)
+        saetze[i].reset();
+    for (size_t i = 0; i < saetze.size(); i += 2)
+        fuelle(i, i + 1);
+    std::set<const CInOut*> orte;
+    int falsch = 0;
+    for (size_t i = 0; i < saetze.size(); ++i) {
+        orte.insert(saetze[i].get());
+        if (saetze[i]->m_nIndex != static_cast<int>(i) ||
+            saetze[i]->m_strKommentar != "Kommentar, lang genug f\xFCr den Heap " + std::to_string(i))
+            ++falsch;
+    }
+    EXPECT_EQ(0, falsch);
+    EXPECT_EQ(saetze.size(), orte.size());
 }
 
 } // namespace

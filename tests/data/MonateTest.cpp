@@ -405,5 +405,46 @@ TEST(Monate, GeladeneStempelSenkenDenLoeschzaehler)
     }
 }
 
+// Months read ahead on the second thread end up in the store exactly as months read at once: whole,
+// cut short, missing, and one loaded before reading ahead began.
+TEST(Monate, VorausGeleseneMonateGleichenDenSofortGelesenen)
+{
+    FamilieImOrdner h;
+    const Bytes ganz = Monatsdatei(2, {kMiete, kGehalt});
+    h.ordner.Schreibe("Meier_200901.vlm", ganz.Daten());
+    h.ordner.Schreibe("Meier_200902.vlm", ganz.Daten().substr(0, ganz.Groesse() - 3));
+    h.ordner.Schreibe("Meier_200904.vlm", Monatsdatei(1, {kGehalt}).Daten());
+    h.ordner.Schreibe("Meier_200905.vlm", ganz.Daten());
+    const auto lade = [&](bool voraus) {
+        auto b = std::make_unique<CBasis>();
+        FamilieMeier(*b);
+        b->m_strPfad = h.ordner.Pfad();
+        b->LadeMonat(20090501);
+        if (voraus)
+            b->LadeMonateVoraus(20081201, 20090531);
+        b->m_nErsterMonat = 200812;
+        b->m_nHeute = 20090531;
+        b->LadeAlleMonate();
+        return b;
+    };
+    const auto sofort = lade(false);
+    const auto voraus = lade(true);
+    EXPECT_EQ(BeschreibeBuchungen(*sofort), BeschreibeBuchungen(*voraus));
+    EXPECT_EQ(sofort->m_abgeschnitteneDateien, voraus->m_abgeschnitteneDateien);
+    ASSERT_EQ(1u, voraus->m_abgeschnitteneDateien.size());
+    std::vector<int> monate;
+    for (const auto& datei : voraus->m_arrLoadedFiles)
+        monate.push_back(datei->m_nMonat);
+    EXPECT_EQ((std::vector<int>{200905, 200901, 200902, 200904}), monate);
+    EXPECT_EQ(6u, voraus->m_arrInOut.size());
+
+    // A store that goes before it used what was read ahead stops the reading and goes.
+    auto frueh = std::make_unique<CBasis>();
+    FamilieMeier(*frueh);
+    frueh->m_strPfad = h.ordner.Pfad();
+    frueh->LadeMonateVoraus(19000101, 20091231);
+    frueh.reset();
+}
+
 } // namespace
 } // namespace velmora::test

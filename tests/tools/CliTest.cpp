@@ -1,9 +1,12 @@
 // Runs velmora-cli itself on a generated household and checks what it prints.
 
+#include "Basis.h"
 #include "Buchsperre.h"
 #include "Json.h"
+#include "Tabellenexport.h"
 #include "TempOrdner.h"
 #include "Text.h"
+#include "Uebersicht.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +126,64 @@ protected:
 };
 
 TempOrdner* CliTest::s_temp = nullptr;
+
+// import: the statement's account named once, then known by its IBAN; the second import of the same
+// file books nothing; a file that cannot be read is named and books nothing.
+TEST_F(CliTest, ImportBuchtEinmalUndMerktSichDasKonto)
+{
+    const std::string ordner = s_temp->Unterordner("import");
+    ASSERT_EQ(0, Starte({"generate", ordner, "--years", "1", "--seed", "3", "--today", kHeute}).status);
+    const std::string datei = s_temp->Pfad() + "/auszug.csv";
+    std::ofstream(datei, std::ios::binary) << "IBAN;DE11520513735120710131\n\nBuchungstag;Empf\xe4nger;Betrag\n"
+                                              "01.12.2026;B\xe4"
+                                              "ckerei Sch\xe4"
+                                              "fer Filiale 3;-4,20\n"
+                                              "02.12.2026;Neuer Laden;-9,99\n";
+    const std::string kaputt = s_temp->Pfad() + "/kaputt.csv";
+    std::ofstream(kaputt) << "Buchungstag;Name;Betrag\n01.12.2026;A;viel\n";
+    const int vorher = JsonVon({"dump", ordner, "--today", kHeute})["m_nZaehler"];
+
+    const Lauf ohneKonto = Starte({"import", ordner, datei, "--today", kHeute});
+    EXPECT_EQ(1, ohneKonto.status);
+    EXPECT_NE(std::string::npos, ohneKonto.fehler.find("(DE11520513735120710131)? Name it with --account"));
+    EXPECT_EQ("{\"proposals\":[],\"pending\":0}\n", ohneKonto.aus);
+
+    const Json erst = JsonVon({"import", ordner, datei, "--account", "J\u00fcrgen, Giro-Konto", "--today", kHeute,
+                               "--tolerance", "0", "--save"});
+    ASSERT_EQ(2u, erst["proposals"].size());
+    std::vector<std::string> schluessel;
+    for (const auto& [name, wert] : erst["proposals"][0].items())
+        schluessel.push_back(name);
+    EXPECT_EQ(
+        (std::vector<std::string>{"m_nDatum", "m_dBetrag", "m_strAuftraggeber", "m_strEmpfaenger", "m_strNutzniesser",
+                                  "m_strKategorie", "m_strUKategorie", "m_strKommentar", "duplicate"}),
+        schluessel);
+    EXPECT_EQ(20261201, erst["proposals"][0]["m_nDatum"]);
+    EXPECT_EQ(4.2, erst["proposals"][0]["m_dBetrag"]);
+    EXPECT_EQ("B\u00e4ckerei Sch\u00e4fer", erst["proposals"][0]["m_strEmpfaenger"]);
+    EXPECT_NE("", erst["proposals"][0]["m_strKategorie"]);
+    EXPECT_EQ("", erst["proposals"][1]["m_strKategorie"]);
+    EXPECT_EQ(vorher + 1, JsonVon({"dump", ordner, "--today", kHeute})["m_nZaehler"]);
+
+    // Unknown columns are named on the command line once; the memory keeps them.
+    const std::string fremd = s_temp->Pfad() + "/fremd.csv";
+    std::ofstream(fremd) << "Tag;Wer;Wieviel\n03.12.2026;Kiosk am Bahnhof;-1,50\n";
+    EXPECT_EQ(1, Starte({"import", ordner, fremd, "--today", kHeute, "--account", "Lena, Bar"}).status);
+    EXPECT_EQ(2, Starte({"import", ordner, fremd, "--today", kHeute, "--columns", "date=1,name=2"}).status);
+    EXPECT_EQ(1u, JsonVon({"import", ordner, fremd, "--today", kHeute, "--account", "Lena, Bar", "--columns",
+                           "date=1,name=2,amount=3", "--save"})["proposals"]
+                      .size());
+    EXPECT_EQ(1u, JsonVon({"import", ordner, fremd, "--today", kHeute})["proposals"].size());
+
+    const Lauf wieder = Starte({"import", ordner, datei, kaputt, "--today", kHeute, "--save"});
+    EXPECT_EQ(1, wieder.status);
+    EXPECT_EQ("velmora-cli: " + kaputt + ", line 2: The amount \"viel\" is not a number.\n", wieder.fehler);
+    const Json zweit = Json::parse(wieder.aus);
+    ASSERT_EQ(2u, zweit["proposals"].size());
+    EXPECT_TRUE(zweit["proposals"][0]["duplicate"].get<bool>());
+    EXPECT_FALSE(zweit["proposals"][1]["duplicate"].get<bool>());
+    EXPECT_EQ(vorher + 2, JsonVon({"dump", ordner, "--today", kHeute})["m_nZaehler"]);
+}
 
 TEST_F(CliTest, DumpLiestDenAktuellenOderJedenMonat)
 {
@@ -442,6 +503,45 @@ TEST_F(CliTest, FalscheAufrufeUndFehler)
         EXPECT_EQ("", lauf.aus) << aufruf;
     }
     EXPECT_TRUE(std::filesystem::is_empty(leer));
+}
+
+// The export writes what the overview's export writes for the same listing, in the book's language.
+TEST_F(CliTest, ExportSchreibtDieTabelleDerUebersicht)
+{
+    CBasis basis;
+    basis.m_strPfad = Haushalt();
+    ASSERT_EQ(0, basis.LadeEinstellungen());
+    basis.m_nVonDatum = 20261101;
+    basis.m_nBisDatum = 20261130;
+    OverviewListing liste(basis);
+    liste.LadeZeitraum();
+    liste.m_bFilter = 1;
+    liste.m_nFilterArt = 4;
+    liste.m_strFilterText = basis.m_arrInOut.front()->m_strKategorie;
+    liste.ZeigeGefiltert();
+    ASSERT_GT(liste.m_nZeilen, 0);
+
+    const std::string ziel = s_temp->Pfad() + "/DATA.XLS";
+    const std::vector<std::string> aufruf = {
+        "list",     Haushalt(), "--from", "20261101", "--to",
+        "20261130", "--filter", "4",      "--key",    Cp1252ZuUtf8(liste.m_strFilterText)};
+    std::vector<std::string> excel = aufruf;
+    excel.insert(excel.end(), {"--export", ziel});
+    const Lauf lauf = Starte(excel);
+    ASSERT_EQ(0, lauf.status) << lauf.fehler;
+    EXPECT_EQ(ziel + ".xls\n", lauf.aus);
+    EXPECT_EQ(ExportInhalt(liste, Exportformat::kExcel), Inhalt(ziel + ".xls"));
+
+    std::vector<std::string> csv = aufruf;
+    csv.insert(csv.end(), {"--export", s_temp->Pfad() + "/liste.csv"});
+    ASSERT_EQ(0, Starte(csv).status);
+    EXPECT_EQ(ExportInhalt(liste, Exportformat::kCsv), Inhalt(s_temp->Pfad() + "/liste.csv"));
+
+    std::vector<std::string> fehlt = aufruf;
+    fehlt.insert(fehlt.end(), {"--export", s_temp->Pfad() + "/fehlt/liste.xls"});
+    const Lauf fehler = Starte(fehlt);
+    EXPECT_EQ(1, fehler.status);
+    EXPECT_EQ("velmora-cli: cannot write " + s_temp->Pfad() + "/fehlt/liste.xls\n", fehler.fehler);
 }
 
 } // namespace

@@ -46,6 +46,8 @@ Aufruf::Aufruf(const std::vector<std::string>& argumente, const Optionen& option
                 throw Benutzungsfehler(option + " needs two values");
             m_werte[option] = argumente[++i];
             m_zweiteWerte[option] = argumente[++i];
+        } else if (optionen.bDateien && !option.starts_with("--")) {
+            m_dateien.push_back(option);
         } else {
             throw Benutzungsfehler("unexpected argument " + option);
         }
@@ -117,9 +119,13 @@ const char* Benutzung()
       writes the changed months and the settings as leaving with "Ende" does,
       backups included; it refuses while a program has the book open
   list DIR --from YYYYMMDD --to YYYYMMDD [--today YYYYMMDD] [--all-months]
-           [--filter KIND --key TEXT] [--sort KEY [--ascending]]
+           [--filter KIND --key TEXT] [--sort KEY [--ascending]] [--export FILE]
       the overview listing: the nine cells of each row separated by tabs, then
-      "totals", income, expenses and transfers
+      "totals", income, expenses and transfers; with --export the listing is
+      written to FILE as the overview's export writes it, in the book's
+      language: UTF-8 CSV when FILE ends in .csv, else the tab-separated .xls
+      text (.xls is appended unless FILE ends in .xls), and the name of the
+      file written is printed
       KIND is 0 to 12; for kind 0, --key 1 lists the bookings of standing
       orders and --key 0 the others
       KEY is date, amount, payer, payee, beneficiary, category, subcategory
@@ -152,6 +158,16 @@ const char* Benutzung()
   backups DIR
       the backups "Ende" made in DIR/Sicherungen, newest first: folder, date
       and time, and the files it holds
+  import DIR FILE... [--account "MEMBER, ACCOUNT"] --today YYYYMMDD
+                     [--tolerance DAYS] [--columns ROLE=N,...] [--save]
+      starts the program on that day, reads the bank statements (CAMT.053
+      or the bank's CSV download) and prints the proposed bookings as
+      {"proposals": [...], "pending": N}; --account names the family account
+      of statements whose IBAN is not known yet; --columns names the columns
+      of a CSV file whose header is not recognised (ROLE: date, amount,
+      debit, credit, debitcredit, name, iban, purpose, ownIban; N from 1),
+      remembered for its header row with --save; --save books the proposals
+      that are no duplicates and have a category, and writes as "Ende" does
 
 Texts are read and written as UTF-8. Exit status: 0 done, 1 failed, 2 usage.
 )";

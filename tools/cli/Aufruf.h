@@ -23,6 +23,7 @@ struct Optionen
     std::vector<std::string> schalter;
     std::vector<std::string> pflicht; // options that must be given
     std::vector<std::string> mitZweiWerten = {};
+    bool bDateien = false;            // further arguments after DIR that are no option are files
 };
 
 class Aufruf final
@@ -32,6 +33,7 @@ public:
     Aufruf(const std::vector<std::string>& argumente, const Optionen& optionen);
 
     const std::string& Ordner() const { return m_ordner; }
+    const std::vector<std::string>& Dateien() const { return m_dateien; }
     bool Hat(const std::string& option) const;
     // The option's value; stelle 1 is the second value of an option that takes two.
     const std::string& Wert(const std::string& option, int stelle = 0) const;
@@ -43,6 +45,7 @@ public:
 
 private:
     std::string m_ordner;
+    std::vector<std::string> m_dateien;
     std::map<std::string, std::string> m_werte;
     std::map<std::string, std::string> m_zweiteWerte;
     std::set<std::string> m_schalter;

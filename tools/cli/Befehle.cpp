@@ -6,9 +6,11 @@
 #include "Buchung.h"
 #include "DauerAuftragsliste.h"
 #include "Generator.h"
+#include "Import.h"
 #include "Json.h"
 #include "Sicherungen.h"
 #include "Start.h"
+#include "Tabellenexport.h"
 #include "TempOrdner.h"
 #include "Text.h"
 #include "Uebersicht.h"
@@ -38,21 +40,6 @@ bool OrdnerVorhanden(const std::string& ordner, std::ostream& fehler)
         return true;
     fehler << "velmora-cli: " << ordner << ": no such folder\n";
     return false;
-}
-
-bool SperreZumSpeichern(Buchsperre& sperre, const std::string& ordner, std::ostream& fehler)
-{
-    if (sperre.Nimm() != Buchsperre::Zustand::kGenommen) {
-        fehler << "velmora-cli: " << sperre.Meldung(false).toStdString() << '\n';
-        return false;
-    }
-    if (HatWiederherstellung(ordner)) {
-        fehler << "velmora-cli: " << WiederherstellungsPfad(ordner)
-               << " holds the unsaved changes of a run that ended unexpectedly; start the program to restore or "
-                  "discard them first\n";
-        return false;
-    }
-    return true;
 }
 
 // The store of a folder with its settings read; the clock answers today when one was given.
@@ -150,6 +137,19 @@ int SortierSchluessel(const Aufruf& aufruf)
                            text + "'");
 }
 
+// The listing as the overview's export writes it; the file written is named on the output.
+int Exportiere(const OverviewListing& liste, const std::string& ziel, std::ostream& aus, std::ostream& fehler)
+{
+    const Exportformat format = ExportformatVon(ziel);
+    const std::string datei = ExportDatei(ziel, format);
+    if (!SchreibeExport(datei, liste, format)) {
+        fehler << "velmora-cli: cannot write " << datei << '\n';
+        return kFehlgeschlagen;
+    }
+    aus << datei << '\n';
+    return kFertig;
+}
+
 int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 {
     const int von = aufruf.Datum("--from");
@@ -186,6 +186,9 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     } else {
         liste.ZeigeAlle();
     }
+
+    if (aufruf.Hat("--export"))
+        return Exportiere(liste, aufruf.Wert("--export"), aus, fehler);
 
     std::string zeile;
     for (int z = 0; z < static_cast<int>(liste.m_arrZeilen.size()); ++z) {
@@ -397,7 +400,7 @@ const std::vector<Befehl>& Befehle()
         {"dump", {{"--today"}, {"--all-months"}, {}}, Dump},
         {"startup", {{"--today", "--now"}, {"--save"}, {"--today", "--now"}}, Startup},
         {"list",
-         {{"--from", "--to", "--today", "--filter", "--key", "--sort"},
+         {{"--from", "--to", "--today", "--filter", "--key", "--sort", "--export"},
           {"--all-months", "--ascending"},
           {"--from", "--to"}},
          List},
@@ -407,12 +410,28 @@ const std::vector<Befehl>& Befehle()
         {"compare",
          {{"--today", "--selection", "--item"}, {}, {"--today", "--years", "--months"}, {"--years", "--months"}},
          Compare},
+        {"import", {{"--account", "--today", "--tolerance", "--columns"}, {"--save"}, {"--today"}, {}, true}, Import},
         {"backups", {{}, {}, {}}, Backups},
     };
     return befehle;
 }
 
 } // namespace
+
+bool SperreZumSpeichern(Buchsperre& sperre, const std::string& ordner, std::ostream& fehler)
+{
+    if (sperre.Nimm() != Buchsperre::Zustand::kGenommen) {
+        fehler << "velmora-cli: " << sperre.Meldung(false).toStdString() << '\n';
+        return false;
+    }
+    if (HatWiederherstellung(ordner)) {
+        fehler << "velmora-cli: " << WiederherstellungsPfad(ordner)
+               << " holds the unsaved changes of a run that ended unexpectedly; start the program to restore or "
+                  "discard them first\n";
+        return false;
+    }
+    return true;
+}
 
 int FuehreAus(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler)
 {

@@ -13,7 +13,10 @@
 #include "FremdKonten.h"
 #include "Generator.h"
 #include "InOut.h"
+#include "Kontoimport.h"
+#include "Overview.h"
 #include "PersonenKonten.h"
+#include "Spaltenwahl.h"
 #include "Sprachwahl.h"
 #include "Textpruefung.h"
 #include "grafik.h"
@@ -25,6 +28,7 @@
 
 #include <clocale>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 namespace {
@@ -134,6 +138,38 @@ void Dauerauftraege(Fotograf& foto, CVelmoraDlg& hauptfenster, bool deutsch, con
     liste->close();
 }
 
+// The import window on a small statement of the generated household, and the column mapping page.
+void Import(Fotograf& foto, CVelmoraDlg& haupt, const QString& kuerzel)
+{
+    const bool deutsch = haupt.Basis().Deutsch();
+    const std::string datei = NeuerOrdner("auszug-" + kuerzel.toStdString()) + "/umsaetze.csv";
+    std::ofstream(datei, std::ios::binary) << "Buchungstag;Auftraggeber/Empf\xe4"
+                                              "nger;Verwendungszweck;Betrag\n"
+                                              "01.12.2026;Supermarkt Frischeland Filiale 12;Einkauf Karte 4711;-54,20\n"
+                                              "02.12.2026;B\xe4"
+                                              "ckerei Sch\xe4"
+                                              "fer;Br\xf6"
+                                              "tchen;-6,80\n"
+                                              "03.12.2026;Stadtwerke Musterstadt GmbH;Abschlag Strom Dezember;-78,00\n"
+                                              "04.12.2026;Kiosk am Bahnhof;Zeitung;-2,50\n"
+                                              "04.12.2026;Kiosk am Bahnhof;Zeitung;-2,50\n";
+    Kontoimport::SetzeKontofrage(
+        [](const QString&, const QString&, const QStringList& konten) { return konten.value(1); });
+    haupt.Importiere({QString::fromStdString(datei)});
+    Kontoimport::SetzeKontofrage({});
+    if (auto* import = haupt.findChild<Kontoimport*>()) {
+        import->resize(1100, 360);
+        foto.Speichere(*import, QStringLiteral("import-") + kuerzel);
+        import->close();
+    }
+    CsvVorschau vorschau;
+    vorschau.kopf = {"Tag", "Wer", "Wofür", "Wieviel"};
+    vorschau.ersteZeilen = {{"01.12.2026", "Supermarkt Frischeland", "Einkauf", "-54,20"},
+                            {"02.12.2026", "Bäckerei Schäfer", "Brötchen", "-6,80"}};
+    Spaltenwahl spalten(deutsch, "/home/anna/Downloads/umsaetze.csv", vorschau);
+    foto.Speichere(spalten, QStringLiteral("import-columns-") + kuerzel);
+}
+
 void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
 {
     const Startumgebung umgebung{FesteUhr(kHeute, 1230), [sprache] { return sprache; }};
@@ -222,10 +258,23 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
         auswertung->close();
     }
 
+    normal.findChild<QAbstractButton*>(QStringLiteral("c1003"))->click();
+    if (Overview* uebersicht = normal.Uebersicht()) {
+        foto.Ballonbild(foto.Speichere(*uebersicht, QStringLiteral("overview-") + kuerzel), {}, deutsch ? 182 : 0,
+                        {296, 195});
+        const std::string mitglied = basis.Familie()->m_arrPersonen.front()->m_strName;
+        uebersicht->ZeigeMitFilter(9, kHeute / 10000 * 10000 + 100, kHeute, mitglied, mitglied);
+        foto.Speichere(*uebersicht, QStringLiteral("overview-member-") + kuerzel);
+        uebersicht->close();
+    }
+
     // The settings take their password fields over when they close; the lock comes after them, as for a user.
     if (auto* familienKonten = normal.findChild<PersonenKonten*>())
         familienKonten->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    Import(foto, normal, kuerzel);
+
     normal.Basis().m_strPasswort = "geheim";
     normal.Sperre();
     foto.Ballonbild(foto.Speichere(normal, QStringLiteral("main-locked-") + kuerzel), {}, deutsch ? 187 : 0,

@@ -1,12 +1,21 @@
 // Measures how long the program takes from process start until its main window is on the screen,
 // doing exactly what the program does at start-up, on the data folder given. With --orders it then
 // presses the main button "Daueraufträge" and measures until the standing-order list is on the screen.
+// With --overview it presses "Einzel-Übersicht" with the range set from the first month to today, and
+// measures until the overview is on the screen listing every transaction of that range, then times a
+// header sort and a search there.
 
 #include "CVelmoraDlg.h"
 #include "Dauerauftrag.h"
+#include "ImportModell.h"
+#include "Kontoimport.h"
+#include "Overview.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 #include <clocale>
 
@@ -48,8 +57,11 @@ int main(int argc, char** argv)
 {
     const auto mainBeginn = std::chrono::steady_clock::now();
     const bool auftraege = argc == 3 && std::string(argv[2]) == "--orders";
-    if (argc != 2 && !auftraege) {
-        std::fprintf(stderr, "usage: velmora-starttime DATA_FOLDER [--orders]\n");
+    const bool import = argc == 5 && std::string(argv[2]) == "--import";
+    const bool uebersicht = argc == 3 && std::string(argv[2]) == "--overview";
+    if (argc != 2 && !auftraege && !import && !uebersicht) {
+        std::fprintf(stderr, "usage: velmora-starttime DATA_FOLDER [--orders | --overview | --import STATEMENT "
+                             "\"MEMBER, ACCOUNT\"]\n");
         return 2;
     }
     QApplication anwendung(argc, argv);
@@ -74,6 +86,46 @@ int main(int argc, char** argv)
         std::printf(", \"orders_open_ms\": %.1f, \"orders_listed\": %zu",
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - druck).count(),
                     liste->Liste().m_arrZeilen.size());
+    }
+    if (import) {
+        // From the user's choice of the statement file to its preview on the screen.
+        const QString konto = QString::fromLocal8Bit(argv[4]);
+        velmora::Kontoimport::SetzeKontofrage(
+            [&konto](const QString&, const QString&, const QStringList&) { return konto; });
+        const auto wahl = std::chrono::steady_clock::now();
+        hauptfenster.Importiere({QString::fromLocal8Bit(argv[3])});
+        auto* vorschau = hauptfenster.findChild<velmora::Kontoimport*>();
+        if (!vorschau || !QTest::qWaitForWindowExposed(vorschau))
+            return 1;
+        QApplication::processEvents();
+        std::printf(", \"import_preview_ms\": %.1f, \"import_lines\": %d, \"import_duplicates\": %d",
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wahl).count(),
+                    vorschau->Modell().rowCount(), vorschau->Modell().Duplikate());
+    }
+    if (uebersicht) {
+        const auto druck = std::chrono::steady_clock::now();
+        velmora::CBasis& basis = hauptfenster.Basis();
+        basis.m_nVonDatum = basis.m_nErsterMonat * 100 + 1;
+        basis.m_nBisDatum = basis.m_nHeute;
+        hauptfenster.findChild<QAbstractButton*>(QStringLiteral("c1003"))->click();
+        velmora::Overview* fenster = hauptfenster.Uebersicht();
+        if (!fenster || !QTest::qWaitForWindowExposed(fenster))
+            return 1;
+        std::printf(", \"overview_open_ms\": %.1f, \"process_start_to_overview_ms\": %.0f, \"overview_listed\": %d",
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - druck).count(),
+                    (SeitBoot() - ProzessStart()) * 1000.0, fenster->Liste().m_nZeilen);
+        // Then a click on the header "Auftraggeber" and a search that finds nothing, each until painted.
+        const auto kopf = std::chrono::steady_clock::now();
+        auto* liste = fenster->findChild<QTableView*>(QStringLiteral("c1019"));
+        emit liste->horizontalHeader()->sectionClicked(1);
+        liste->viewport()->repaint();
+        const auto suche = std::chrono::steady_clock::now();
+        fenster->findChild<QLineEdit*>(QStringLiteral("c1092"))->setText(QStringLiteral("nirgends zu finden"));
+        liste->viewport()->repaint();
+        const auto ende = std::chrono::steady_clock::now();
+        std::printf(", \"overview_sort_ms\": %.1f, \"overview_search_ms\": %.1f",
+                    std::chrono::duration<double, std::milli>(suche - kopf).count(),
+                    std::chrono::duration<double, std::milli>(ende - suche).count());
     }
     std::printf("}\n");
     return 0;

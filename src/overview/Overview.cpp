@@ -1,0 +1,367 @@
+#include "Overview.h"
+
+#include "Basis.h"
+#include "CPPToolTip.h"
+#include "Hub.h"
+#include "Kalender.h"
+#include "QtText.h"
+#include "UebersichtModell.h"
+#include "Uebersichtsballons.h"
+#include "Uebersichtsliste.h"
+#include "Uebersichtsmalerei.h"
+#include "ui_Overview.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <array>
+
+namespace velmora {
+
+namespace {
+
+// Shares of the list width of columns 1 to 8.
+constexpr std::array<double, 8> kSpaltenAnteile = {0.15, 0.15, 0.11, 0.13, 0.12, 0.18, 0.07, 0.09};
+constexpr int kKennungsBreite = 20;
+
+// The sort key of each column; -1 where a header click does not sort.
+constexpr std::array<int, kSpalten> kSortierung = {
+    -1, kNachAuftraggeber, kNachEmpfaenger, kNachNutzniesser, kNachKategorie, kNachUKategorie,
+    -1, kNachBetrag,       kNachDatum};
+
+QDate AlsQDate(int datum)
+{
+    return QDate(datum / 10000, datum / 100 % 100, datum % 100);
+}
+
+int AlsDatum(QDate datum)
+{
+    return datum.year() * 10000 + datum.month() * 100 + datum.day();
+}
+
+} // namespace
+
+Overview::Overview(CBasis& basis, Hub& hub, QWidget* eltern)
+    : QDialog(eltern)
+    , m_ui(std::make_unique<Ui::Overview>())
+    , m_basis(basis)
+    , m_hub(hub)
+    , m_liste(basis)
+{
+    m_ui->setupUi(this);
+    setModal(false);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    m_modell = new UebersichtModell(m_liste, m_basis, this);
+    m_ui->c1019->setModel(m_modell);
+    for (QWidget* platz : {m_ui->c1122, m_ui->c1123, m_ui->c1117})
+        platz->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    SetzeSprache();
+    FuelleAuswahl();
+    if (m_basis.m_nVonDatum == 0)
+        m_basis.m_nVonDatum = m_basis.m_nHeute / 100 * 100 + 1;
+    if (m_basis.m_nBisDatum == 0)
+        m_basis.m_nBisDatum = m_basis.m_nHeute;
+    SetzeDaten();
+    // A range kept from before in this run has its months loaded already; this makes sure of it.
+    m_liste.LadeZeitraum();
+    m_liste.SortiereTransaktionen(kNachDatum);
+    m_liste.ZeigeAlle();
+    ZeigeErgebnis();
+    m_ui->c1025->hide();
+
+    connect(m_ui->c1019->horizontalHeader(), &QHeaderView::sectionClicked, this, &Overview::KopfGeklickt);
+    connect(m_ui->c1019, &Uebersichtsliste::Geklickt, this, &Overview::ZelleGeklickt);
+    connect(m_ui->c1019, &Uebersichtsliste::Rechtsklick, this, &Overview::Rechtsklick);
+    connect(m_ui->c1076, &QComboBox::activated, this, &Overview::MitgliedGewaehlt);
+    connect(m_ui->c1025, &QPushButton::clicked, this, &Overview::ZeigeGesamt);
+    connect(m_ui->c1042, &QDateEdit::dateChanged, this,
+            [this](QDate datum) { ZeitraumGeaendert(AlsDatum(datum), m_basis.m_nBisDatum); });
+    connect(m_ui->c1047, &QDateEdit::dateChanged, this,
+            [this](QDate datum) { ZeitraumGeaendert(m_basis.m_nVonDatum, AlsDatum(datum)); });
+    connect(m_ui->c1060, &QPushButton::clicked, this,
+            [this] { ZeitraumGeaendert(m_basis.m_nHeute / 100 * 100 + 1, m_basis.m_nHeute); });
+    connect(m_ui->c1061, &QPushButton::clicked, this,
+            [this] { ZeitraumGeaendert(m_basis.m_nHeute / 10000 * 10000 + 101, m_basis.m_nHeute); });
+    connect(m_ui->c1092, &QLineEdit::textChanged, this, &Overview::Suche);
+    connect(m_ui->c1079, &QPushButton::clicked, this, &Overview::Exportiere);
+
+    m_ballons = new CPPToolTip(this);
+    RichteBallonsEin(*m_ballons);
+    FuelleUebersichtsballons(*m_ballons, m_basis, [this](int id) { return Steuerelement(id); });
+    m_ui->aussen->activate();
+    RichteSpaltenEin(true);
+    m_ui->c1019->setFocus();
+    m_bEingerichtet = true;
+}
+
+Overview::~Overview() = default;
+
+QWidget* Overview::Steuerelement(int id) const
+{
+    return findChild<QWidget*>(QStringLiteral("c%1").arg(id));
+}
+
+void Overview::SetzeSprache()
+{
+    const bool deutsch = m_basis.Deutsch();
+    if (!deutsch) {
+        m_ui->c1060->setText(QStringLiteral("Actual Month"));
+        m_ui->c1061->setText(QStringLiteral("Actual Year"));
+        m_ui->c1103->setText(QStringLiteral("Show"));
+        m_ui->c1025->setText(QStringLiteral("Total"));
+        m_ui->c1115->setText(QStringLiteral("Transactions"));
+        m_ui->c1116->setText(QStringLiteral("Search Text"));
+        m_ui->c1079->setText(QStringLiteral("Save as Excel-File"));
+    }
+    const CFAMILY* familie = m_basis.Familie();
+    setWindowTitle(
+        familie ? Sprachtext(deutsch, "Übersicht Familie %1", "Overview Family %1").arg(AlsQString(familie->m_strName))
+                : Sprachtext(deutsch, "Übersicht", "Overview"));
+    const QString format = deutsch ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("MM/dd/yyyy");
+    m_ui->c1042->setDisplayFormat(format);
+    m_ui->c1047->setDisplayFormat(format);
+
+    // The picker labels are painted; their places take the painted words' size.
+    const std::vector<GemalterText> beschriftung = Datumsbeschriftung(deutsch, {}, {});
+    const QFontMetrics masse(SchriftFuer(kDatumsSchrift));
+    m_ui->c1122->setFixedSize(masse.horizontalAdvance(beschriftung[0].text) + 4, 30);
+    m_ui->c1123->setFixedSize(masse.horizontalAdvance(beschriftung[1].text) + 4, 30);
+
+    m_ui->c1122->setAccessibleName(beschriftung[0].text);
+    m_ui->c1123->setAccessibleName(beschriftung[1].text);
+    m_ui->c1042->setAccessibleName(beschriftung[0].text);
+    m_ui->c1047->setAccessibleName(beschriftung[1].text);
+    for (QWidget* knopf : {static_cast<QWidget*>(m_ui->c1060), static_cast<QWidget*>(m_ui->c1061),
+                           static_cast<QWidget*>(m_ui->c1025), static_cast<QWidget*>(m_ui->c1079)})
+        knopf->setAccessibleName(static_cast<QPushButton*>(knopf)->text());
+    m_ui->c1076->setAccessibleName(m_ui->c1103->text());
+    m_ui->c1092->setAccessibleName(m_ui->c1116->text());
+    m_ui->c1094->setAccessibleName(m_ui->c1115->text());
+    m_ui->c1019->setAccessibleName(Sprachtext(deutsch, "Transaktionen", "Transactions"));
+    m_ui->c1117->setAccessibleName(Sprachtext(deutsch, "Summen", "Totals"));
+}
+
+void Overview::FuelleAuswahl()
+{
+    m_ui->c1076->clear();
+    m_ui->c1076->addItem(QStringLiteral("     "));
+    m_ui->c1076->addItem(Sprachtext(m_basis.Deutsch(), "Gesamt", "All"));
+    if (const CFAMILY* familie = m_basis.Familie()) {
+        for (const auto& mitglied : familie->m_arrPersonen)
+            m_ui->c1076->addItem(AlsQString(mitglied->m_strName));
+    }
+    m_ui->c1076->setCurrentIndex(1);
+}
+
+void Overview::RichteSpaltenEin(bool ersteMal)
+{
+    QTableView* liste = m_ui->c1019;
+    const int w = liste->width() - 2 * liste->frameWidth() - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 22;
+    liste->setColumnWidth(0, kKennungsBreite);
+    int summe = kKennungsBreite;
+    for (int spalte = 1; spalte < kSpalten; ++spalte) {
+        const int breite = static_cast<int>(kSpaltenAnteile[static_cast<size_t>(spalte - 1)] * w);
+        liste->setColumnWidth(spalte, breite);
+        if (spalte < kSpalten - 1)
+            summe += breite;
+    }
+    if (ersteMal)
+        liste->setColumnWidth(kSpalten - 1, w - summe + 18);
+}
+
+void Overview::SetzeDaten()
+{
+    for (QDateEdit* feld : {m_ui->c1042, m_ui->c1047}) {
+        const QSignalBlocker still(feld);
+        const QDate datum = AlsQDate(feld == m_ui->c1042 ? m_basis.m_nVonDatum : m_basis.m_nBisDatum);
+        feld->setDate(datum.isValid() ? datum : feld->minimumDate());
+    }
+}
+
+void Overview::BaueListe()
+{
+    if (m_liste.m_bFilter) {
+        m_liste.ZeigeGefiltert();
+        if (m_liste.m_nFilterArt != 9 && m_liste.m_nFilterArt != 10)
+            m_ui->c1076->setCurrentIndex(0);
+    } else {
+        m_liste.ZeigeAlle();
+    }
+    ZeigeErgebnis();
+}
+
+void Overview::ZeigeErgebnis()
+{
+    m_modell->Neu();
+    m_ui->c1094->setText(QString::number(m_liste.m_nZeilen));
+    BeschreibeGemaltes();
+    update();
+}
+
+void Overview::KopfGeklickt(int spalte)
+{
+    if (m_liste.m_bBearbeitung || spalte < 0 || spalte >= kSpalten || kSortierung[static_cast<size_t>(spalte)] < 0)
+        return;
+    const int schluessel = kSortierung[static_cast<size_t>(spalte)];
+    int& absteigend = m_liste.m_abAbsteigend[static_cast<size_t>(schluessel)];
+    absteigend = absteigend ? 0 : 1;
+    m_liste.SortiereTransaktionen(schluessel);
+    BaueListe();
+}
+
+void Overview::ZelleGeklickt(int zeile, int spalte)
+{
+    m_ui->c1076->setCurrentIndex(0);
+    const bool warGefiltert = m_liste.m_bFilter != 0;
+    if (zeile < 0) {
+        m_liste.m_bNurDauerAuftraege = 0;
+        m_liste.m_bFilter = 0;
+        m_liste.m_strFilterText.clear();
+        if (!m_liste.m_bBearbeitung && warGefiltert)
+            BaueListe();
+        else
+            update();
+        return;
+    }
+    m_liste.m_bFilter = 1;
+    m_liste.m_nFilterArt = spalte;
+    m_liste.m_strFilterText = m_liste.Zelle(zeile, spalte);
+    if (spalte == 0) {
+        const CInOut* t = m_liste.TransaktionDerZeile(zeile);
+        m_liste.m_bNurDauerAuftraege = t && t->m_nDauerAuftragNr >= 0 ? 1 : 0;
+    }
+    m_ui->c1025->show();
+    if (!m_liste.m_bBearbeitung)
+        BaueListe();
+}
+
+void Overview::MitgliedGewaehlt(int eintrag)
+{
+    m_liste.m_bFilter = 1;
+    if (eintrag == 1) {
+        ZeigeGesamt();
+        return;
+    }
+    if (eintrag >= 2) {
+        m_liste.m_strFilterText = AlsCp1252(m_ui->c1076->itemText(eintrag));
+        m_liste.m_nFilterArt = 9;
+        BaueListe();
+        m_ui->c1025->show();
+    }
+    m_ui->c1019->setFocus();
+}
+
+void Overview::ZeigeGesamt()
+{
+    m_liste.m_bNurDauerAuftraege = 0;
+    m_liste.m_bFilter = 0;
+    m_liste.m_nFilterArt = 0;
+    m_liste.m_strFilterText.clear();
+    m_ui->c1025->hide();
+    BaueListe();
+    m_ui->c1076->setCurrentIndex(1);
+    m_ui->c1019->setFocus();
+}
+
+void Overview::ZeitraumGeaendert(int von, int bis)
+{
+    m_basis.m_nVonDatum = von;
+    m_basis.m_nBisDatum = bis;
+    SetzeDaten();
+    m_liste.LadeZeitraum();
+    BaueListe();
+}
+
+void Overview::Suche(const QString& text)
+{
+    m_liste.SetzeSuche(AlsCp1252(text));
+    const int zeile = m_liste.ErsteTrefferZeile();
+    if (zeile >= 0)
+        m_ui->c1019->scrollTo(m_modell->index(zeile, 1));
+    m_modell->FarbenNeu();
+}
+
+void Overview::ZeigeMitFilter(int art, int datum1, int datum2, const std::string& text1, const std::string& text2)
+{
+    m_basis.m_nVonDatum = datum1 / 100 * 100 + 1;
+    m_basis.m_nBisDatum = datum2 != 0 ? datum2 : MonatsEnde(m_basis.m_nVonDatum);
+    SetzeDaten();
+    m_liste.LadeZeitraum();
+    m_liste.m_bNurDauerAuftraege = 0;
+    if (art == 0) {
+        // Everything of the range: the filter goes, as with "Gesamt".
+        m_liste.m_bFilter = 0;
+        m_liste.m_nFilterArt = 0;
+        m_liste.m_strFilterText.clear();
+        m_ui->c1025->hide();
+        m_ui->c1076->setCurrentIndex(1);
+        BaueListe();
+        return;
+    }
+    if (art == 1 || art == 2 || art == 3 || art == 12) {
+        m_liste.m_nFilterArt = art;
+        m_liste.m_strFilterText = text2;
+    } else if (art == 4 || art == 5 || art == 9 || art == 10) {
+        m_liste.m_nFilterArt = art;
+        m_liste.m_strFilterText = text1;
+    } else {
+        m_liste.m_nFilterArt = text2 != text1 ? 5 : 4;
+        m_liste.m_strFilterText = text2 != text1 ? text2 : text1;
+    }
+    m_liste.m_bFilter = 1;
+    m_ui->c1025->show();
+    BaueListe();
+}
+
+void Overview::Aktualisiere()
+{
+    m_liste.m_abAbsteigend[kNachDatum] = 1;
+    m_liste.m_nMarkiert = -1;
+    m_liste.m_bBearbeitung = 0;
+    if (!m_liste.m_bFilter)
+        m_liste.SortiereTransaktionen(kNachDatum);
+    BaueListe();
+}
+
+QStringList Overview::GemalteTexte() const
+{
+    QStringList texte;
+    for (const GemalterText& t : Datumsbeschriftung(m_basis.Deutsch(), {}, {}))
+        texte << t.text;
+    for (const GemalterText& t : Summenbild(m_liste, m_ui->c1117->geometry()).texte)
+        texte << t.text.trimmed();
+    // The key as it is, not as far as the panel had room for it.
+    if (!m_liste.m_strFilterText.empty() && m_liste.m_nFilterArt > 0)
+        texte[3] = AlsQString(m_liste.m_strFilterText);
+    return texte;
+}
+
+void Overview::BeschreibeGemaltes()
+{
+    const QStringList texte = GemalteTexte();
+    m_ui->c1117->setAccessibleDescription(texte.mid(2).join(QLatin1Char(' ')));
+    setAccessibleDescription(texte.join(QLatin1Char(' ')));
+}
+
+void Overview::paintEvent(QPaintEvent* ereignis)
+{
+    QDialog::paintEvent(ereignis);
+    QPainter maler(this);
+    Male(maler, Datumsbeschriftung(m_basis.Deutsch(), m_ui->c1122->geometry(), m_ui->c1123->geometry()));
+    const Uebersichtsbild bild = Summenbild(m_liste, m_ui->c1117->geometry());
+    Male(maler, bild.texte);
+    maler.setPen(QPen(Qt::black, 1));
+    maler.drawLine(bild.linie);
+}
+
+void Overview::resizeEvent(QResizeEvent* ereignis)
+{
+    QDialog::resizeEvent(ereignis);
+    if (m_bEingerichtet)
+        RichteSpaltenEin(false);
+}
+
+} // namespace velmora

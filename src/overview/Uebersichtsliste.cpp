@@ -1,0 +1,56 @@
+#include "Uebersichtsliste.h"
+
+#include "Listenansicht.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace velmora {
+
+Uebersichtsliste::Uebersichtsliste(QWidget* eltern)
+    : QTableView(eltern)
+{
+    RichteListenansichtEin(*this);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(20);
+}
+
+void Uebersichtsliste::mousePressEvent(QMouseEvent* ereignis)
+{
+    m_bLinksGedrueckt = ereignis->button() == Qt::LeftButton;
+    if (ereignis->button() != Qt::RightButton) {
+        QTableView::mousePressEvent(ereignis);
+        return;
+    }
+    const QModelIndex zelle = indexAt(ereignis->position().toPoint());
+    if (zelle.isValid()) {
+        setCurrentIndex(zelle);
+        emit Rechtsklick(zelle.row(), zelle.column());
+    }
+}
+
+void Uebersichtsliste::mouseReleaseEvent(QMouseEvent* ereignis)
+{
+    QTableView::mouseReleaseEvent(ereignis);
+    if (ereignis->button() != Qt::LeftButton || !m_bLinksGedrueckt)
+        return;
+    m_bLinksGedrueckt = false;
+    const QModelIndex zelle = indexAt(ereignis->position().toPoint());
+    emit Geklickt(zelle.isValid() ? zelle.row() : -1, zelle.isValid() ? zelle.column() : -1);
+}
+
+// The mouse's right button is handled when pressed; this is the keyboard's way to the pop-up.
+void Uebersichtsliste::contextMenuEvent(QContextMenuEvent* ereignis)
+{
+    const QModelIndex zelle = currentIndex();
+    if (ereignis->reason() != QContextMenuEvent::Mouse && zelle.isValid()) {
+        setCurrentIndex(zelle);
+        emit Rechtsklick(zelle.row(), zelle.column());
+    }
+    ereignis->accept();
+}
+
+} // namespace velmora
