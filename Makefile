@@ -3,16 +3,21 @@
 BUILD ?= build
 DATA ?= $(HOME)/Velmora
 JOBS ?= $(shell nproc)
+# The fuzzers and the sanitizer build of the data-layer tests: Debian's clang, in a build folder of their own.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS := einstellungen monat
 
 # Debian packages the build, the tests and the screenshots need.
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev \
 	qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
-	fontconfig fonts-dejavu-core xvfb xauth
+	fontconfig fonts-dejavu-core xvfb xauth \
+	clang libclang-rt-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run demo test bench screenshots install clean
+.PHONY: all deps configure build run demo test bench screenshots install clean fuzz sanitize
 
 all: build
 
@@ -36,13 +41,12 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	mkdir -p "$(DATA)"
-	cd "$(DATA)" && "$(CURDIR)/$(BUILD)/src/app/velmora"
+	"$(CURDIR)/$(BUILD)/src/app/velmora" "$(DATA)"
 
 demo: build
 	@dir=$$(mktemp -d /tmp/velmora-demo.XXXXXX); \
 	$(BUILD)/tools/cli/velmora-cli generate "$$dir" --years 5 --seed 7 && \
-	echo "Demo household in $$dir" && cd "$$dir" && "$(CURDIR)/$(BUILD)/src/app/velmora"
+	echo "Demo household in $$dir" && "$(CURDIR)/$(BUILD)/src/app/velmora" "$$dir"
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -56,5 +60,25 @@ screenshots: build
 install: build
 	cmake --install $(BUILD)
 
+$(FUZZ_BUILD)/build.ninja: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVELMORA_GUI=OFF -DVELMORA_BENCH=OFF -DVELMORA_SANITIZE=ON -DVELMORA_FUZZ=ON
+
+# Each fuzzer starts from the files of a small generated household and runs FUZZ_SECONDS; what it finds
+# is left in $(FUZZ_BUILD)/fuzz/ as crash-*, leak-* or timeout-* files.
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target velmora-fuzz-saat $(addprefix velmora-fuzz-,$(FUZZERS))
+	rm -rf $(FUZZ_BUILD)/fuzz/saat && $(FUZZ_BUILD)/tests/fuzz/velmora-fuzz-saat $(FUZZ_BUILD)/fuzz/saat
+	for f in $(FUZZERS); do \
+		mkdir -p $(FUZZ_BUILD)/fuzz/korpus-$$f && \
+		(cd $(FUZZ_BUILD)/fuzz && ../tests/fuzz/velmora-fuzz-$$f -max_total_time=$(FUZZ_SECONDS) \
+			-print_final_stats=1 korpus-$$f saat/$$f) || exit 1; \
+	done
+
+# The data-layer tests once more, under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target velmora_data_tests
+	$(FUZZ_BUILD)/tests/data/velmora_data_tests --gtest_brief=1
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

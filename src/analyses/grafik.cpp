@@ -182,7 +182,7 @@ void grafik::VerbindeNavigation()
         {kMonatBVor, [this] { m_vergleich.MonatVor(kPeriodeB); }},
     };
     for (const auto& [id, schritt] : schritte) {
-        connect(qobject_cast<QPushButton*>(Steuerelement(id)), &QPushButton::clicked, this, [this, schritt] {
+        connect(qobject_cast<QPushButton*>(Steuerelement(id)), &QPushButton::clicked, this, [this, schritt = schritt] {
             schritt();
             Zeige();
         });

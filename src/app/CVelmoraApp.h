@@ -1,19 +1,58 @@
 #pragma once
 
-// The application object: finds the data folder and runs the main window until it ends.
+// The application object: finds the data folder, takes the book's lock, offers back the unsaved changes
+// of a run that ended unexpectedly, and runs the main window until it ends.
+
+#include "CVelmoraDlg.h"
+#include "Sprachwahl.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
 
 namespace velmora {
+
+class Buchsperre;
+
+// What the application object asks of the world; tests replace the parts that would wait for a person.
+struct Anwendungsumgebung
+{
+    // The command line without the program name: `velmora FOLDER` names the data folder.
+    QStringList argumente;
+    QString strHeim;
+    QString strAktuell;
+    // The first run's question, with the suggested folder; nullopt when the user cancels.
+    std::function<std::optional<Erstwahl>(const QString& vorschlag)> erstwahl;
+    // Whether to restore the unsaved changes of the last run.
+    std::function<bool()> wiederherstellen;
+    // A message after which the run ends (the book is open elsewhere).
+    std::function<void(const QString& text)> meldung;
+    Startumgebung start;
+};
 
 class CVelmoraApp final
 {
 public:
-    // The data folder: the setting "Path" of section "Velmora" (organisation and application
-    // "Velmora"), read only; without it the current folder.
-    static QString DatenOrdner();
+    explicit CVelmoraApp(Anwendungsumgebung umgebung = {});
+    ~CVelmoraApp();
+
+    // The setting "Path" of section "Velmora" (organisation and application "Velmora"); empty when unset.
+    static QString GespeicherterPfad();
+
+    // Everything up to the main window: the data folder, the lock, the recovery question, the data
+    // start-up. Null when the run ends before a window (cancelled, or the book is open elsewhere). The
+    // lock is held as long as this object lives.
+    std::unique_ptr<CVelmoraDlg> Oeffne();
 
     int Run();
+
+private:
+    QString DatenOrdner();
+
+    Anwendungsumgebung m_umgebung;
+    std::unique_ptr<Buchsperre> m_sperre;
 };
 
 } // namespace velmora

@@ -22,6 +22,7 @@
 #include "Sprachwahl.h"
 #include "Start.h"
 #include "Text.h"
+#include "Wiederherstellung.h"
 #include "grafik.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 
 namespace velmora {
 
@@ -69,11 +71,12 @@ CVelmoraDlg::CVelmoraDlg(const std::string& datenOrdner, Startumgebung umgebung,
     , m_basis(std::make_unique<CBasis>())
 {
     m_basis->m_uhr = umgebung.uhr;
-    StarteDaten(*m_basis, datenOrdner);
+    StarteDaten(*m_basis, datenOrdner, umgebung.bWiederherstellen);
     // The overview and the analyses need every month; they are read on a second thread meanwhile.
     m_basis->LadeMonateVoraus(m_basis->m_nErsterMonat * 100, m_basis->m_nHeute);
     if (m_basis->m_nSprache == 0)
         FrageSprache(umgebung);
+    m_kopie = std::make_unique<Wiederherstellung>(*m_basis, !umgebung.bWiederherstellen);
 
     setObjectName(QStringLiteral("velmora"));
     setWindowTitle(QStringLiteral("Velmora"));
@@ -277,6 +280,9 @@ void CVelmoraDlg::BaueSteuerelemente()
 
     m_uhr = new QTimer(this);
     connect(m_uhr, &QTimer::timeout, this, &CVelmoraDlg::TickeUhr);
+    m_kopieTakt = new QTimer(this);
+    m_kopieTakt->setSingleShot(true);
+    connect(m_kopieTakt, &QTimer::timeout, this, &CVelmoraDlg::SchreibeKopie);
     m_ballons = new CPPToolTip(this);
     RichteBallonsEin(*m_ballons);
 }
@@ -308,10 +314,13 @@ PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
         return FrageNachEintrag(modus, name, neu, art);
     });
     connect(einstellungen, &PersonenKonten::BallonsUmgeschaltet, this, &CVelmoraDlg::ErstelleBallons);
-    // Closing the settings may have changed the family; the main window shows it afresh.
+    connect(einstellungen, &PersonenKonten::BallonsUmgeschaltet, this, &CVelmoraDlg::MerkeAenderung);
+    // Closing the settings may have changed the family or taken the password; the main window shows it
+    // afresh.
     connect(einstellungen, &QObject::destroyed, this, [this] {
         if (m_bBeendet)
             return;
+        MerkeAenderung();
         WendeSichtbarkeitAn(false);
         FuelleKontostaende();
         update();
@@ -452,6 +461,9 @@ void CVelmoraDlg::ErstelleBallons()
 void CVelmoraDlg::Benachrichtige(int code, int arg)
 {
     SetzeStatusText();
+    if (code == kDatenGeaendert || code == kLadeFremdKonten || code == kLadeKategorien ||
+        code == kAktualisiereDauerAuftraege)
+        MerkeAenderung();
     switch (code) {
         case kDatenGeaendert:
             if (PersonenKonten* einstellungen = m_einstellungen.Offen())
@@ -589,11 +601,34 @@ bool CVelmoraDlg::Speichere()
     return false;
 }
 
+void CVelmoraDlg::MerkeAenderung()
+{
+    if (m_bBeendet || m_kopieTakt->isActive())
+        return;
+    const qint64 vergangen = m_seitKopie.isValid() ? m_seitKopie.elapsed() : 1000;
+    m_kopieTakt->start(static_cast<int>(std::max<qint64>(0, 1000 - vergangen)));
+}
+
+void CVelmoraDlg::SchreibeKopie()
+{
+    if (m_bBeendet)
+        return;
+    m_kopie->Schreibe();
+    m_seitKopie.start();
+}
+
+void CVelmoraDlg::BeendeKopie()
+{
+    m_kopieTakt->stop();
+    EntferneWiederherstellung(m_basis->m_strPfad);
+}
+
 void CVelmoraDlg::Ende()
 {
     if (!Speichere())
         return;
     m_bBeendet = true;
+    BeendeKopie();
     SchliesseArbeitsfenster();
     done(kEnde);
 }
@@ -601,6 +636,7 @@ void CVelmoraDlg::Ende()
 void CVelmoraDlg::EndeOhneSpeichern()
 {
     m_bBeendet = true;
+    BeendeKopie();
     SchliesseArbeitsfenster();
     done(kEndeOhneSpeichern);
 }
@@ -616,6 +652,7 @@ void CVelmoraDlg::closeEvent(QCloseEvent* ereignis)
         return;
     }
     m_bBeendet = true;
+    BeendeKopie();
     SchliesseArbeitsfenster();
     setResult(kEnde);
     ereignis->accept();

@@ -9,6 +9,7 @@
 #include "Kontoauszug.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QStringList>
 #include <functional>
@@ -35,6 +36,7 @@ class Kontoimport;
 class KontostandModell;
 class Overview;
 class PersonenKonten;
+class Wiederherstellung;
 
 // What the start-up asks of the world; tests replace the parts that would wait for a person.
 struct Startumgebung
@@ -42,6 +44,8 @@ struct Startumgebung
     Uhr uhr = SystemZeit;
     // Asked once when no settings file exists: kDeutsch or kEnglisch.
     std::function<int()> sprachwahl;
+    // Restore the recovery copy of a run that ended unexpectedly.
+    bool bWiederherstellen = false;
 };
 
 class CVelmoraDlg final
@@ -131,6 +135,10 @@ private:
     void GibEingabeFreiNach(QWidget* editor);
     int FrageNachEintrag(int modus, const std::string& name, const std::string& neu, int filterArt);
     bool Speichere();
+    // Something may have changed: the recovery copy follows, at most once a second.
+    void MerkeAenderung();
+    void SchreibeKopie();
+    void BeendeKopie();
     void Ende();
     void EndeOhneSpeichern();
     void ZeigeInfo();
@@ -153,6 +161,9 @@ private:
     QLabel* m_uhrzeit = nullptr;
     QTimer* m_uhr = nullptr;
     CPPToolTip* m_ballons = nullptr;
+    std::unique_ptr<Wiederherstellung> m_kopie;
+    QTimer* m_kopieTakt = nullptr;
+    QElapsedTimer m_seitKopie;
 
     Fensterplatz<InOut> m_eingabe;
     Fensterplatz<PersonenKonten> m_einstellungen;

@@ -3,6 +3,7 @@
 #include "Monatsvorrat.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace velmora {
@@ -100,12 +101,12 @@ void CBasis::AddiereAufKonto(double betrag, const std::string& person, const std
     for (auto& mitglied : familie->m_arrPersonen) {
         if (mitglied->m_strName != person)
             continue;
-        mitglied->m_nAnzahl += 1;
+        ZaehleHoch(mitglied->m_nAnzahl);
         mitglied->m_nStatus = 1;
         for (auto& k : mitglied->m_arrKonten) {
             if (k->m_strName == konto) {
                 k->m_dStand += betrag;
-                k->m_nAnzahl += 1;
+                ZaehleHoch(k->m_nAnzahl);
                 k->m_nStatus = 1;
                 break;
             }
@@ -117,22 +118,22 @@ void CBasis::ZaehleNutzung(const CInOut& transaktion, Fremdseiten seiten)
 {
     for (auto& ziel : m_arrZielKonten) {
         if (seiten.bZahler && ziel->m_strName == transaktion.m_strAuftraggeber) {
-            ziel->m_nAnzahl += 1;
+            ZaehleHoch(ziel->m_nAnzahl);
             ziel->m_bBenutzt = 1;
         }
         if (seiten.bEmpfaenger && ziel->m_strName == transaktion.m_strEmpfaenger) {
-            ziel->m_nAnzahl += 1;
+            ZaehleHoch(ziel->m_nAnzahl);
             ziel->m_bBenutzt = 1;
         }
     }
     for (auto& kategorie : m_arrKategorien) {
         if (kategorie->m_strName != transaktion.m_strKategorie)
             continue;
-        kategorie->m_nAnzahl += 1;
+        ZaehleHoch(kategorie->m_nAnzahl);
         kategorie->m_bBenutzt = 1;
         for (auto& u : kategorie->m_arrUKategorien) {
             if (u->m_strName == transaktion.m_strUKategorie) {
-                u->m_nAnzahl += 1;
+                ZaehleHoch(u->m_nAnzahl);
                 u->m_bBenutzt = 1;
             }
         }
@@ -180,6 +181,11 @@ const std::string& CBasis::MonatsName(int monat) const
 {
     const auto& namen = Deutsch() ? m_astrMonateD : m_astrMonateE;
     return namen[monat >= 1 && monat <= 12 ? static_cast<size_t>(monat) : 0];
+}
+
+int CBasis::ErsterMonatImBuch() const
+{
+    return std::clamp(m_nErsterMonat, kFruehesterMonat, std::max(kFruehesterMonat, m_nHeute / 100));
 }
 
 CFAMILY* CBasis::Familie()

@@ -7,6 +7,7 @@
 #include "Uhr.h"
 
 #include <array>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@ class Monatsvorrat;
 
 constexpr int kDeutsch = 2000;
 constexpr int kEnglisch = 1000;
+// No book reaches back before January 1900.
+constexpr int kFruehesterMonat = 190001;
 
 // Default colours (0x00BBGGRR): income, expenses, transfers, then their darker variants.
 constexpr std::array<int, 6> kStandardFarben = {0x00A400, 0x0000FF, 0x000000, 0x003C00, 0x000055, 0x000000};
@@ -27,6 +30,21 @@ struct Fremdseiten
 {
     bool bZahler = true;
     bool bEmpfaenger = true;
+};
+
+// Counts one more use or transaction. A count stops at the largest int instead of overflowing: only a
+// damaged settings file brings one near it.
+inline void ZaehleHoch(int& zaehler)
+{
+    if (zaehler < std::numeric_limits<int>::max())
+        ++zaehler;
+}
+
+// A file as "Ende" writes it: its name (cp1252, as the settings file keeps names) and its bytes.
+struct Dateistand
+{
+    std::string strName;
+    std::string bytes;
 };
 
 class CBasis final
@@ -65,6 +83,9 @@ public:
     int m_nVonDatum = 0;
     int m_nBisDatum = 0;
     std::string m_strPfad;
+    // While a run restores the unsaved changes of a run that ended unexpectedly: the folder of that
+    // copy, read before the data folder. Empty otherwise.
+    std::string m_strWiederherstellung;
     std::array<int, 6> m_aFarben = kStandardFarben;
     double m_dFarbFaktor = 0.77;
     std::string m_strPasswort;
@@ -109,14 +130,23 @@ public:
     // Settings file.
     int LadeEinstellungen();
     int SpeichereEinstellungen();
-    // The settings file the current language writes.
+    // The bytes SpeichereEinstellungen writes, with the file names moved to the current prefix. An earlier
+    // format version leaves out what it lacks: the password below 3, the combinations below 4, the
+    // standing orders' m_n48 below 5.
+    std::string EinstellungsBytes(int version = 5);
+    // The settings file the current language writes, as a name and as a path in the data folder.
+    std::string EinstellungsName() const;
     std::string EinstellungsPfad() const;
 
     // Monthly files.
     int LadeMonat(int datum);
     void MonatGeaendert(int monat);
     int SpeichereMonate();
+    // The changed months as SpeichereMonate writes them, each under the current prefix.
+    std::vector<Dateistand> GeaenderteMonate();
     void LadeAlleMonate();
+    // m_nErsterMonat as a month from January 1900 to today's month, whatever a damaged file put there.
+    int ErsterMonatImBuch() const;
     // Loads every calendar month from the month of vonDatum to that of bisDatum that is not loaded yet.
     void LadeMonate(int vonDatum, int bisDatum);
     // Starts reading the months of the range on a second thread, so that a later LadeMonat finds them
@@ -137,5 +167,10 @@ private:
     int m_naechsterIndex = 0;
     std::unique_ptr<Monatsvorrat> m_vorrat;
 };
+
+// Whether a folder holds a book: a settings file of either language.
+bool HatEinstellungen(const std::string& ordner);
+// The settings file start-up reads in a folder (the German one wins), or empty.
+std::string EinstellungsDatei(const std::string& ordner);
 
 } // namespace velmora

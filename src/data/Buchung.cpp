@@ -121,7 +121,7 @@ void Verbuche(CBasis& basis, CInOut& t, const Buchungseingabe& eingabe)
 int BucheNeu(CBasis& basis, const Buchungseingabe& eingabe)
 {
     CInOut& t = basis.NeueTransaktion();
-    basis.m_nZaehler += 1;
+    ZaehleHoch(basis.m_nZaehler);
     Verbuche(basis, t, eingabe);
     return basis.PositionVonIndex(t.m_nIndex);
 }

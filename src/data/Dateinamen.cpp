@@ -1,5 +1,8 @@
 #include "Dateinamen.h"
 
+#include "Binaer.h"
+#include "Text.h"
+
 namespace velmora {
 
 NamensTeile ZerlegeDateiname(const std::string& name)
@@ -22,6 +25,35 @@ NamensTeile ZerlegeDateiname(const std::string& name)
 std::string MonatsDateiname(const std::string& praefix, int monat)
 {
     return praefix + "_" + std::to_string(monat) + ".vlm";
+}
+
+std::string NameAufPlatte(const std::string& name)
+{
+    std::string platte = Cp1252ZuUtf8(name);
+    for (char& c : platte) {
+        if (c == '/' || c == '\0')
+            c = '-';
+    }
+    return platte;
+}
+
+std::string AlterName(const std::string& name)
+{
+    if (name.find_first_of(std::string("/\0", 2)) != std::string::npos || NameAufPlatte(name) == name)
+        return {};
+    return name;
+}
+
+std::string FindeMonatsDatei(const std::string& ordner, const std::string& name)
+{
+    std::string pfad = DateiPfad(ordner, NameAufPlatte(name));
+    if (DateiExistiert(pfad))
+        return pfad;
+    const std::string alt = AlterName(name);
+    if (alt.empty())
+        return {};
+    pfad = DateiPfad(ordner, alt);
+    return DateiExistiert(pfad) ? pfad : std::string();
 }
 
 } // namespace velmora

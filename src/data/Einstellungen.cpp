@@ -10,7 +10,6 @@ namespace {
 
 constexpr const char* kDateiDeutsch = "VLMBasic_D.ini";
 constexpr const char* kDateiEnglisch = "VLMBasic_E.ini";
-constexpr int kGeschriebeneVersion = 5;
 
 // Each reader appends its record once the record's own fields are read; nested records read before a
 // cut stay with it.
@@ -135,10 +134,14 @@ bool LiesVorlage(BinaerLeser& l, OwnedList<CInOut>& liste)
 int CBasis::LadeEinstellungen()
 {
     m_nSprache = 0;
-    std::string pfad = DateiPfad(m_strPfad, kDateiDeutsch);
+    // A restoring run reads the settings of the recovery copy when it holds them.
+    const std::string& ordner = !m_strWiederherstellung.empty() && HatEinstellungen(m_strWiederherstellung)
+                                    ? m_strWiederherstellung
+                                    : m_strPfad;
+    std::string pfad = DateiPfad(ordner, kDateiDeutsch);
     int sprache = kDeutsch;
     if (!DateiExistiert(pfad)) {
-        pfad = DateiPfad(m_strPfad, kDateiEnglisch);
+        pfad = DateiPfad(ordner, kDateiEnglisch);
         sprache = kEnglisch;
         if (!DateiExistiert(pfad))
             return -1;
@@ -205,6 +208,11 @@ void CBasis::LiesEinstellungen(BinaerLeser& l)
 
 int CBasis::SpeichereEinstellungen()
 {
+    return SchreibeDateiSicher(EinstellungsPfad(), EinstellungsBytes()) ? 0 : -1;
+}
+
+std::string CBasis::EinstellungsBytes(int version)
+{
     const std::string praefix = DateiPraefix();
     const NamensTeile erste = ZerlegeDateiname(m_strErsteDatei);
     if (erste.bUnterstrich && erste.strPraefix != praefix)
@@ -216,7 +224,7 @@ int CBasis::SpeichereEinstellungen()
     BinaerSchreiber s;
     s.Int(static_cast<int>(m_arrKategorien.size()));
     s.Int(static_cast<int>(m_arrFamilien.size()));
-    s.Int(kGeschriebeneVersion);
+    s.Int(version);
     s.Int(m_nSprache);
     s.Int(m_bTooltips);
     s.Int(0);
@@ -224,7 +232,8 @@ int CBasis::SpeichereEinstellungen()
     s.Int(m_nJetzt);
     s.Text(m_strErsteDatei);
     s.Text(m_strLetzteDatei);
-    s.Text(m_strPasswort);
+    if (version > 2)
+        s.Text(m_strPasswort);
     for (int farbe : m_aFarben)
         s.Int(farbe);
     s.Int(erste.nWert);
@@ -270,9 +279,10 @@ int CBasis::SpeichereEinstellungen()
                                         &a->m_strKategorie, &a->m_strUKategorie, &a->m_strKommentar, &a->m_strZyklus})
             s.Text(*text);
         s.Double(a->m_dBetrag);
-        for (int zahl :
-             {a->m_nArt, a->m_nZyklus, a->m_nStatus, a->m_nBeginn, a->m_nEnde, a->m_n3C, a->m_n40, a->m_nNr, a->m_n48})
+        for (int zahl : {a->m_nArt, a->m_nZyklus, a->m_nStatus, a->m_nBeginn, a->m_nEnde, a->m_n3C, a->m_n40, a->m_nNr})
             s.Int(zahl);
+        if (version > 4)
+            s.Int(a->m_n48);
         s.Int(static_cast<int>(a->m_arrTermine.size()));
         for (const auto& t : a->m_arrTermine) {
             s.Text(t->m_strTermin1);
@@ -290,6 +300,8 @@ int CBasis::SpeichereEinstellungen()
         s.Int(z->m_bBenutzt);
         s.Int(z->m_nZiel14);
     }
+    if (version <= 3)
+        return s.Bytes();
     s.Int(static_cast<int>(m_arrVorlagen.size()));
     for (const auto& v : m_arrVorlagen) {
         s.Text(v->m_strEmpfaenger);
@@ -297,12 +309,31 @@ int CBasis::SpeichereEinstellungen()
         s.Text(v->m_strKategorie);
         s.Text(v->m_strUKategorie);
     }
-    return SchreibeDateiSicher(EinstellungsPfad(), s.Bytes()) ? 0 : -1;
+    return s.Bytes();
+}
+
+std::string CBasis::EinstellungsName() const
+{
+    return m_nSprache == kDeutsch ? kDateiDeutsch : kDateiEnglisch;
 }
 
 std::string CBasis::EinstellungsPfad() const
 {
-    return DateiPfad(m_strPfad, m_nSprache == kDeutsch ? kDateiDeutsch : kDateiEnglisch);
+    return DateiPfad(m_strPfad, EinstellungsName());
+}
+
+bool HatEinstellungen(const std::string& ordner)
+{
+    return !EinstellungsDatei(ordner).empty();
+}
+
+std::string EinstellungsDatei(const std::string& ordner)
+{
+    for (const char* name : {kDateiDeutsch, kDateiEnglisch}) {
+        if (DateiExistiert(DateiPfad(ordner, name)))
+            return DateiPfad(ordner, name);
+    }
+    return {};
 }
 
 } // namespace velmora

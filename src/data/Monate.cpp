@@ -4,6 +4,7 @@
 #include "Binaer.h"
 #include "Dateinamen.h"
 #include "Monatsvorrat.h"
+#include "Speicherstand.h"
 
 #include <iterator>
 #include <optional>
@@ -59,7 +60,13 @@ int CBasis::LadeMonat(int datum)
     if (m_strErsteDatei.empty())
         m_strErsteDatei = name;
     m_strLetzteDatei = name;
-    const std::string pfad = DateiPfad(m_strPfad, name);
+    // A restoring run reads a month from the recovery copy first; a month found there counts as changed.
+    std::string pfad = m_strWiederherstellung.empty() ? std::string() : FindeMonatsDatei(m_strWiederherstellung, name);
+    const int gerettet = pfad.empty() ? 0 : 1;
+    if (pfad.empty())
+        pfad = FindeMonatsDatei(m_strPfad, name);
+    if (pfad.empty())
+        return -1;
     std::optional<Monatsdatei> vorab = m_vorrat ? m_vorrat->Nimm(pfad) : std::nullopt;
     Monatsdatei datei = vorab ? std::move(*vorab) : LiesMonatsdatei(pfad);
     if (!datei.bGefunden)
@@ -73,7 +80,7 @@ int CBasis::LadeMonat(int datum)
                       std::make_move_iterator(datei.arrTransaktionen.end()));
     if (datei.bAbgeschnitten)
         m_abgeschnitteneDateien.push_back(pfad);
-    m_arrLoadedFiles.push_back(std::make_unique<CLoadedFiles>(CLoadedFiles{name, monat, 0}));
+    m_arrLoadedFiles.push_back(std::make_unique<CLoadedFiles>(CLoadedFiles{name, monat, gerettet}));
     return 0;
 }
 
@@ -83,8 +90,12 @@ void CBasis::LadeMonateVoraus(int vonDatum, int bisDatum)
         return;
     std::vector<std::string> pfade;
     for (int monat = vonDatum / 100; monat <= bisDatum / 100; ++monat) {
-        if (monat % 100 >= 1 && monat % 100 <= 12 && !GeladenerMonat(monat))
-            pfade.push_back(DateiPfad(m_strPfad, MonatsDatei(monat)));
+        if (monat % 100 < 1 || monat % 100 > 12 || GeladenerMonat(monat))
+            continue;
+        // The path LadeMonat will find, UTF-8 or an earlier version's cp1252 name; none for a month without a file.
+        const std::string pfad = FindeMonatsDatei(m_strPfad, MonatsDatei(monat));
+        if (!pfad.empty())
+            pfade.push_back(pfad);
     }
     m_vorrat = std::make_unique<Monatsvorrat>(std::move(pfade));
 }
@@ -104,7 +115,7 @@ void CBasis::MonatGeaendert(int monat)
 
 void CBasis::LadeAlleMonate()
 {
-    LadeMonate(m_nErsterMonat * 100, m_nHeute);
+    LadeMonate(ErsterMonatImBuch() * 100, m_nHeute);
 }
 
 void CBasis::LadeMonate(int vonDatum, int bisDatum)
@@ -121,8 +132,14 @@ void CBasis::LadeMonate(int vonDatum, int bisDatum)
 int CBasis::SpeichereMonate()
 {
     m_nichtGeschriebeneDateien.clear();
+    return SchreibeDateien(GeaenderteMonate(), m_strPfad, m_nichtGeschriebeneDateien);
+}
+
+std::vector<Dateistand> CBasis::GeaenderteMonate()
+{
+    std::vector<Dateistand> monate;
     if (m_arrFamilien.empty())
-        return 0;
+        return monate;
     const std::string praefix = DateiPraefix();
     if (m_arrLoadedFiles.empty()) {
         const std::string name = MonatsDatei(m_nHeute / 100);
@@ -146,7 +163,6 @@ int CBasis::SpeichereMonate()
             it->second.push_back(t.get());
     }
 
-    int ergebnis = 0;
     int erster = ZerlegeDateiname(m_strErsteDatei).nWert;
     for (const auto& datei : m_arrLoadedFiles) {
         std::string name = datei->m_strDatei;
@@ -166,13 +182,9 @@ int CBasis::SpeichereMonate()
         s.Nullen(kKopfReserviert);
         for (const CInOut* t : transaktionen)
             SchreibeTransaktion(s, *t);
-        const std::string pfad = DateiPfad(m_strPfad, name);
-        if (!SchreibeDateiSicher(pfad, s.Bytes())) {
-            m_nichtGeschriebeneDateien.push_back(pfad);
-            ergebnis = -1;
-        }
+        monate.push_back({name, s.Bytes()});
     }
-    return ergebnis;
+    return monate;
 }
 
 } // namespace velmora

@@ -2,19 +2,29 @@
 
 #include "Basis.h"
 #include "Dateinamen.h"
+#include "Sicherungen.h"
+#include "Speicherstand.h"
+#include "Wiederherstellung.h"
 
 #include <memory>
 
 namespace velmora {
 
-void StarteDaten(CBasis& basis, const std::string& datenOrdner)
+void StarteDaten(CBasis& basis, const std::string& datenOrdner, bool wiederherstellen)
 {
     basis.MonatsTitel();
     basis.m_aFarben = kStandardFarben;
     basis.m_strPfad = datenOrdner;
+    if (wiederherstellen)
+        basis.m_strWiederherstellung = WiederherstellungsPfad(datenOrdner);
     basis.LadeEinstellungen();
     basis.m_nFamilie = 0;
-    if (basis.m_nErsterMonat == 0)
+    if (wiederherstellen) {
+        LadeGeretteteMonate(basis);
+        basis.m_strWiederherstellung.clear();
+    }
+    // Unset, or a first month before 1900 or after today, which only a damaged file holds: today's month.
+    if (basis.m_nErsterMonat < kFruehesterMonat || basis.m_nErsterMonat > basis.m_nHeute / 100)
         basis.m_nErsterMonat = basis.m_nHeute / 100;
     int start = basis.m_nLetzterAufruf;
     if (basis.LadeMonat(basis.m_nHeute) != 0 && !basis.m_arrFamilien.empty()) {
@@ -32,17 +42,23 @@ void StarteDaten(CBasis& basis, const std::string& datenOrdner)
 
 int SpeichereAlles(CBasis& basis)
 {
+    basis.m_nichtGeschriebeneDateien.clear();
     if (basis.m_arrFamilien.empty())
         return 0;
-    std::vector<std::string> fehlgeschlagen;
-    int ergebnis = basis.SpeichereMonate();
-    fehlgeschlagen = basis.m_nichtGeschriebeneDateien;
-    if (basis.SpeichereEinstellungen() != 0) {
-        ergebnis = -1;
-        fehlgeschlagen.push_back(basis.EinstellungsPfad());
-    }
-    basis.m_nichtGeschriebeneDateien = std::move(fehlgeschlagen);
+    const std::vector<Dateistand> dateien = BaueSpeicherstand(basis);
+    SichereVorigeFassungen(basis.m_strPfad, dateien);
+    const int ergebnis = SchreibeDateien(dateien, basis.m_strPfad, basis.m_nichtGeschriebeneDateien);
+    BenenneAlteMonatsdateienUm(basis.m_strPfad);
     return ergebnis;
+}
+
+std::string WaehleDatenOrdner(const std::string& argument, const std::string& pfad, const std::string& aktuell)
+{
+    if (!argument.empty())
+        return argument;
+    if (!pfad.empty())
+        return pfad;
+    return HatEinstellungen(aktuell) ? aktuell : std::string();
 }
 
 } // namespace velmora

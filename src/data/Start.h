@@ -9,8 +9,15 @@ namespace velmora {
 class CBasis;
 
 // Start-up in the order the main window runs it: clock, default colours, data folder, settings file,
-// current month, start date of the catch-up, usage sorting, due standing orders.
-void StarteDaten(CBasis& basis, const std::string& datenOrdner);
+// current month, start date of the catch-up, usage sorting, due standing orders. A run that restores
+// the recovery copy of a run that ended unexpectedly reads the copy's settings and months in place of
+// the data folder's before anything else, so that the catch-up books nothing twice; the restored
+// months count as changed.
+void StarteDaten(CBasis& basis, const std::string& datenOrdner, bool wiederherstellen = false);
+
+// Where the book lives: a folder named on the command line wins, then the setting "Path", then the
+// current folder when it holds a book. Empty when none applies: the first run asks.
+std::string WaehleDatenOrdner(const std::string& argument, const std::string& pfad, const std::string& aktuell);
 
 // What "Ende" writes when a family exists: every changed month, then the settings file.
 // 0 when everything was written; -1 otherwise, with the failed files in m_nichtGeschriebeneDateien.

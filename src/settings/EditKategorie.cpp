@@ -52,8 +52,8 @@ EditKategorie::EditKategorie(CBasis& basis, Hub& hub, QWidget* eltern, int vorau
     knopf(m_ui->c1086, &EditKategorie::LoescheUKategorieEndgueltig);
     // A create button is live only while its field holds a name.
     for (const auto& [feld, erstelle] : {std::pair{m_ui->c1004, m_ui->c1025}, std::pair{m_ui->c1005, m_ui->c1028}}) {
-        connect(feld, &QLineEdit::textEdited, this, [this, erstelle](const QString& text) {
-            erstelle->setEnabled(!text.isEmpty());
+        connect(feld, &QLineEdit::textEdited, this, [this, ziel = erstelle](const QString& text) {
+            ziel->setEnabled(!text.isEmpty());
             m_meldung.Setze({});
         });
     }

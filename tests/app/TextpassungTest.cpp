@@ -75,6 +75,8 @@ void Info(Buehne& b)
     b.Pruefe(info);
     Sprachwahl sprachwahl(&b.Haupt());
     b.Pruefe(sprachwahl);
+    Sprachwahl ersterStart(&b.Haupt(), QStringLiteral("/home/maximiliane-mustermann-schulze/Velmora"));
+    b.Pruefe(ersterStart, QStringLiteral("first run"));
 }
 
 void Eingabe(Buehne& b)

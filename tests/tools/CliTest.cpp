@@ -1,6 +1,7 @@
 // Runs velmora-cli itself on a generated household and checks what it prints.
 
 #include "Basis.h"
+#include "Buchsperre.h"
 #include "Json.h"
 #include "Tabellenexport.h"
 #include "TempOrdner.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
@@ -17,6 +19,7 @@
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -229,6 +232,54 @@ TEST_F(CliTest, StartupHoltNachUndSpeichert)
     EXPECT_EQ(gestartet["m_arrInOut"].size(), nochmal["m_arrInOut"].size());
 }
 
+// Saving changes the book: velmora-cli waits for no running program, takes over the lock of one that
+// died, leaves a crashed run's unsaved changes to the program, and backs up what it replaces.
+TEST_F(CliTest, SpeichernNimmtDieSperreUndSichert)
+{
+    const std::string ordner = s_temp->Unterordner("gesperrt");
+    std::filesystem::copy(Haushalt(), ordner, std::filesystem::copy_options::recursive);
+    const std::string einstellungen = Inhalt(ordner + "/VLMBasic_D.ini");
+    const std::vector<std::string> speichern = {"startup", ordner, "--today", "20261218", "--now", "0930", "--save"};
+    {
+        Buchsperre offen(ordner);
+        ASSERT_EQ(Buchsperre::Zustand::kGenommen, offen.Nimm());
+        const Lauf lauf = Starte(speichern);
+        EXPECT_EQ(1, lauf.status);
+        EXPECT_NE(std::string::npos, lauf.fehler.find("is already open")) << lauf.fehler;
+        EXPECT_EQ(einstellungen, Inhalt(ordner + "/VLMBasic_D.ini"));
+    }
+
+    std::filesystem::create_directories(ordner + "/.recovery");
+    std::ofstream(ordner + "/.recovery/VLMBasic_D.ini") << "neuer";
+    Lauf lauf = Starte(speichern);
+    EXPECT_EQ(1, lauf.status);
+    EXPECT_NE(std::string::npos, lauf.fehler.find("unsaved changes")) << lauf.fehler;
+    std::filesystem::remove_all(ordner + "/.recovery");
+
+    const pid_t kind = fork();
+    if (kind == 0) {
+        Buchsperre liegenGelassen(ordner);
+        liegenGelassen.Nimm();
+        raise(SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(kind, waitpid(kind, &status, 0));
+    ASSERT_TRUE(WIFSIGNALED(status));
+    lauf = Starte(speichern);
+    EXPECT_EQ(0, lauf.status) << lauf.fehler;
+    EXPECT_NE(einstellungen, Inhalt(ordner + "/VLMBasic_D.ini"));
+
+    lauf = Starte({"backups", ordner});
+    EXPECT_EQ(0, lauf.status) << lauf.fehler;
+    const std::vector<std::string> zeilen = Teile(lauf.aus, '\n');
+    ASSERT_EQ(1u, zeilen.size()) << lauf.aus;
+    const std::vector<std::string> felder = Teile(zeilen[0], '\t');
+    ASSERT_EQ(3u, felder.size()) << zeilen[0];
+    EXPECT_EQ(einstellungen, Inhalt(ordner + "/" + felder[0] + "/VLMBasic_D.ini"));
+    EXPECT_NE(std::string::npos, felder[2].find("VLMBasic_D.ini"));
+    EXPECT_NE(std::string::npos, felder[2].find("M\xC3\xBClle_202612.vlm"));
+}
+
 // The listing of a month agrees with the transactions dump shows for it.
 TEST_F(CliTest, ListeUndSummenPassenZumDump)
 {
@@ -339,9 +390,9 @@ TEST_F(CliTest, StatsMisstDenGanzenHaushalt)
         schluessel.push_back(name);
         EXPECT_GE(wert.get<double>(), 0.0) << name;
     }
-    EXPECT_EQ(
-        (std::vector<std::string>{"transactions", "months", "load_ms", "list_ms", "sort_ms", "catchup_ms", "save_ms"}),
-        schluessel);
+    EXPECT_EQ((std::vector<std::string>{"transactions", "months", "load_ms", "list_ms", "sort_ms", "catchup_ms",
+                                        "save_ms", "recovery_ms"}),
+              schluessel);
     EXPECT_EQ(alle["m_arrInOut"].size(), stats["transactions"].get<size_t>());
     EXPECT_EQ(24, stats["months"]);
 }

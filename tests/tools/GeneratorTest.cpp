@@ -248,7 +248,7 @@ TEST(Generator, GleicheParameterGebenGleicheDateien)
     EXPECT_TRUE(a == Dateien(temp.Unterordner("b")));
     const auto c = Dateien(temp.Unterordner("c"));
     EXPECT_EQ(25u, c.size());
-    EXPECT_NE(a.at("M\xFClle_202603.vlm"), c.at("M\xFClle_202603.vlm"));
+    EXPECT_NE(a.at("M\xC3\xBClle_202603.vlm"), c.at("M\xC3\xBClle_202603.vlm"));
 }
 
 // What is written is what was built: the store in memory and the one read back from the files agree.

@@ -116,7 +116,8 @@ const char* Benutzung()
       to today) as one JSON object, without running standing orders
   startup DIR --today YYYYMMDD --now HHMM [--save]
       the program's start-up, standing orders included, as JSON; --save then
-      writes the changed months and the settings as leaving with "Ende" does
+      writes the changed months and the settings as leaving with "Ende" does,
+      backups included; it refuses while a program has the book open
   list DIR --from YYYYMMDD --to YYYYMMDD [--today YYYYMMDD] [--all-months]
            [--filter KIND --key TEXT [--category TEXT]] [--sort KEY [--ascending]]
            [--export FILE]
@@ -154,7 +155,11 @@ const char* Benutzung()
       k-th category of the settings
   stats DIR --today YYYYMMDD
       times loading every month, a full listing, a sort by payer, ten years of
-      standing orders and a save, and prints them as one JSON line
+      standing orders, a save, and the recovery copy after one booking, and
+      prints them as one JSON line
+  backups DIR
+      the backups "Ende" made in DIR/Sicherungen, newest first: folder, date
+      and time, and the files it holds
   import DIR FILE... [--account "MEMBER, ACCOUNT"] --today YYYYMMDD
                      [--tolerance DAYS] [--columns ROLE=N,...] [--save]
       starts the program on that day, reads the bank statements (CAMT.053

@@ -2,10 +2,13 @@
 
 #include "Aufruf.h"
 #include "Basis.h"
+#include "Buchsperre.h"
+#include "Buchung.h"
 #include "DauerAuftragsliste.h"
 #include "Generator.h"
 #include "Import.h"
 #include "Json.h"
+#include "Sicherungen.h"
 #include "Start.h"
 #include "Tabellenexport.h"
 #include "TempOrdner.h"
@@ -13,6 +16,7 @@
 #include "Uebersicht.h"
 #include "Vergleich.h"
 #include "VergleichJson.h"
+#include "Wiederherstellung.h"
 
 #include <algorithm>
 #include <array>
@@ -88,6 +92,11 @@ int Startup(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     const int jetzt = aufruf.Uhrzeit("--now");
     if (!OrdnerVorhanden(aufruf.Ordner(), fehler))
         return kFehlgeschlagen;
+    // Saving changes the book: like the program, it waits for no other run and leaves a crashed run's
+    // unsaved changes to the program, which offers them back.
+    Buchsperre sperre(aufruf.Ordner());
+    if (aufruf.Hat("--save") && !SperreZumSpeichern(sperre, aufruf.Ordner(), fehler))
+        return kFehlgeschlagen;
     CBasis basis;
     basis.m_uhr = FesteUhr(heute, jetzt);
     StarteDaten(basis, aufruf.Ordner());
@@ -101,6 +110,19 @@ int Startup(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     SchreibeJson(aus, basis);
     aus << '\n';
     return status;
+}
+
+int Backups(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
+{
+    if (!OrdnerVorhanden(aufruf.Ordner(), fehler))
+        return kFehlgeschlagen;
+    for (const Sicherung& sicherung : ListeSicherungen(aufruf.Ordner())) {
+        aus << kSicherungsOrdner << '/' << sicherung.strName << '\t' << sicherung.strZeit;
+        for (size_t i = 0; i < sicherung.dateien.size(); ++i)
+            aus << (i == 0 ? "\t" : " ") << sicherung.dateien[i];
+        aus << '\n';
+    }
+    return kFertig;
 }
 
 int SortierSchluessel(const Aufruf& aufruf)
@@ -291,6 +313,27 @@ double Millisekunden(F&& schritt)
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - beginn).count();
 }
 
+// A run as the program starts it, one booking of today, and the recovery copy that booking brings about.
+double ZeitDerWiederherstellung(const std::string& ordner, int heute, const std::string& kopieOrdner)
+{
+    CBasis lauf;
+    lauf.m_uhr = FesteUhr(heute, 0);
+    StarteDaten(lauf, ordner);
+    lauf.m_strPfad = kopieOrdner;
+    Wiederherstellung kopie(lauf, true);
+    const CFAMILY* familie = lauf.Familie();
+    Buchungseingabe eingabe;
+    if (familie && !familie->m_arrPersonen.empty() && !familie->m_arrPersonen.front()->m_arrKonten.empty())
+        eingabe.strZahler = familie->m_arrPersonen.front()->m_strName + ", " +
+                            familie->m_arrPersonen.front()->m_arrKonten.front()->m_strName;
+    if (!lauf.m_arrZielKonten.empty())
+        eingabe.strEmpfaenger = lauf.m_arrZielKonten.front()->m_strName;
+    eingabe.dBetrag = 12.5;
+    eingabe.nDatum = heute;
+    BucheNeu(lauf, eingabe);
+    return Millisekunden([&] { kopie.Schreibe(); });
+}
+
 int Stats(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 {
     const int heute = aufruf.Datum("--today");
@@ -341,9 +384,11 @@ int Stats(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
         return kFehlgeschlagen;
     }
 
+    const double kopie = ZeitDerWiederherstellung(aufruf.Ordner(), heute, temp.Unterordner("recovery"));
+
     aus << Format("{\"transactions\": %zu, \"months\": %zu, \"load_ms\": %.2f, \"list_ms\": %.2f, \"sort_ms\": %.2f, "
-                  "\"catchup_ms\": %.2f, \"save_ms\": %.2f}\n",
-                  transaktionen, monate, laden, listen, sortieren, nachholen, speichern);
+                  "\"catchup_ms\": %.2f, \"save_ms\": %.2f, \"recovery_ms\": %.2f}\n",
+                  transaktionen, monate, laden, listen, sortieren, nachholen, speichern, kopie);
     return kFertig;
 }
 
@@ -371,11 +416,27 @@ const std::vector<Befehl>& Befehle()
          {{"--today", "--selection", "--item"}, {}, {"--today", "--years", "--months"}, {"--years", "--months"}},
          Compare},
         {"import", {{"--account", "--today", "--tolerance", "--columns"}, {"--save"}, {"--today"}, {}, true}, Import},
+        {"backups", {{}, {}, {}}, Backups},
     };
     return befehle;
 }
 
 } // namespace
+
+bool SperreZumSpeichern(Buchsperre& sperre, const std::string& ordner, std::ostream& fehler)
+{
+    if (sperre.Nimm() != Buchsperre::Zustand::kGenommen) {
+        fehler << "velmora-cli: " << sperre.Meldung(false).toStdString() << '\n';
+        return false;
+    }
+    if (HatWiederherstellung(ordner)) {
+        fehler << "velmora-cli: " << WiederherstellungsPfad(ordner)
+               << " holds the unsaved changes of a run that ended unexpectedly; start the program to restore or "
+                  "discard them first\n";
+        return false;
+    }
+    return true;
+}
 
 int FuehreAus(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler)
 {

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace velmora {
+class Buchsperre;
+}
+
 namespace velmora::cli {
 
 constexpr int kFertig = 0;
@@ -15,5 +19,9 @@ constexpr int kFalscheBenutzung = 2;
 // Runs one command line (without the program name): results go to aus, complaints to fehler.
 // Returns the exit status.
 int FuehreAus(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+
+// Takes the book's lock before a command writes the folder, as the program does; refuses, with the
+// reason in fehler, while a program holds the book or a crashed run's unsaved changes wait for it.
+bool SperreZumSpeichern(Buchsperre& sperre, const std::string& ordner, std::ostream& fehler);
 
 } // namespace velmora::cli

@@ -3,6 +3,7 @@
 #include "Auszugsdatei.h"
 #include "Basis.h"
 #include "Befehle.h"
+#include "Buchsperre.h"
 #include "Gedaechtnisdatei.h"
 #include "Importsammlung.h"
 #include "Json.h"
@@ -75,6 +76,9 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
         fehler << "velmora-cli: " << aufruf.Ordner() << ": no such folder\n";
         return kFehlgeschlagen;
     }
+    Buchsperre sperre(aufruf.Ordner());
+    if (aufruf.Hat("--save") && !SperreZumSpeichern(sperre, aufruf.Ordner(), fehler))
+        return kFehlgeschlagen;
     CBasis basis;
     basis.m_uhr = FesteUhr(heute, 0);
     StarteDaten(basis, aufruf.Ordner());

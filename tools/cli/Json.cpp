@@ -195,7 +195,8 @@ void SchreibeJson(std::ostream& aus, const CBasis& b)
     o.Feld("m_nJetzt", b.m_nJetzt);
     o.Feld("m_nVonDatum", b.m_nVonDatum);
     o.Feld("m_nBisDatum", b.m_nBisDatum);
-    o.Feld("m_strPfad", Text(b.m_strPfad));
+    // The data folder is a file-system path, not cp1252 text.
+    o.Feld("m_strPfad", b.m_strPfad);
     o.Feld("m_aFarben", b.m_aFarben);
     o.Feld("m_dFarbFaktor", b.m_dFarbFaktor);
     o.Feld("m_strPasswort", Text(b.m_strPasswort));

@@ -17,6 +17,7 @@
 #include "Overview.h"
 #include "PersonenKonten.h"
 #include "Spaltenwahl.h"
+#include "Sprachwahl.h"
 #include "Textpruefung.h"
 #include "grafik.h"
 
@@ -305,5 +306,7 @@ int main(int argc, char** argv)
     Fotograf foto(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     Hauptfenster(foto, kDeutsch, QStringLiteral("de"));
     Hauptfenster(foto, kEnglisch, QStringLiteral("en"));
+    Sprachwahl ersterStart(nullptr, QDir::home().filePath(QStringLiteral("Velmora")));
+    foto.Speichere(ersterStart, QStringLiteral("first-run"));
     return foto.Fehler() ? 1 : 0;
 }

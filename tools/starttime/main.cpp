@@ -10,7 +10,6 @@
 #include "ImportModell.h"
 #include "Kontoimport.h"
 #include "Overview.h"
-#include "QtText.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -69,7 +68,7 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     velmora::Startumgebung umgebung;
     umgebung.sprachwahl = [] { return velmora::kDeutsch; };
-    velmora::CVelmoraDlg hauptfenster(velmora::AlsCp1252(QString::fromLocal8Bit(argv[1])), umgebung);
+    velmora::CVelmoraDlg hauptfenster(argv[1], umgebung);
     hauptfenster.show();
     if (!QTest::qWaitForWindowExposed(&hauptfenster))
         return 1;
