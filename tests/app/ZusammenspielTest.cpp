@@ -7,6 +7,7 @@
 #include "CVelmoraDlg.h"
 #include "Dauerauftrag.h"
 #include "EintragBearbeiten.h"
+#include "Fremdkontenverwaltung.h"
 #include "Haushalt.h"
 #include "InOut.h"
 #include "Kategorienverwaltung.h"
@@ -28,10 +29,7 @@ void MeierMitMietauftrag(CBasis& basis)
     CFAMILY& familie = *basis.m_arrFamilien.front();
     familie.m_strName = "Meier";
     NeuesMitglied(familie, "Anna", {{"Giro", 1000.0}});
-    auto vermieter = std::make_unique<CZIELKONTO>();
-    vermieter->m_strName = "Vermieter";
-    vermieter->m_bGebucht = 1;
-    basis.m_arrZielKonten.push_back(std::move(vermieter));
+    ErstelleFremdKonto(basis, "Vermieter");
     for (const char* name : {"Wohnen", "Auto"})
         ErstelleKategorie(basis, name);
     CDauerAuftrag& miete = *basis.m_arrDauerAuftraege.emplace_back(std::make_unique<CDauerAuftrag>());
