@@ -133,7 +133,6 @@ TEST(Auswertung, EinZeilenklickZeigtGenauDieZeileInDerUebersicht)
     const Fall faelle[] = {
         {{}, "Wohnen", 1, 20261201, 20261231, {12.5, 30.0, 700.0}, "Kategorie", "Wohnen"},
         {{}, "Wohnen", 0, 20251201, 20251231, {650.0}, "Kategorie", "Wohnen"},
-        {{}, "Auto", 1, 20261201, 20261231, {50.0}, "Kategorie", "Auto"},
         {"Kategorie: Wohnen", "Sonstiges", 1, 20261201, 20261231, {12.5, 30.0}, "Unter-Kategorie", "Wohnen: Sonstiges"},
         {"Kategorie: Auto", "Sonstiges", 1, 20261201, 20261231, {50.0}, "Unter-Kategorie", "Auto: Sonstiges"},
     };

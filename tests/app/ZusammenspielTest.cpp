@@ -10,9 +10,7 @@
 #include "Fremdkontenverwaltung.h"
 #include "Haushalt.h"
 #include "InOut.h"
-#include "Kategorienverwaltung.h"
 #include "Overview.h"
-#include "grafik.h"
 
 #include <QDateEdit>
 #include <QTableView>
@@ -22,16 +20,14 @@
 namespace velmora::test {
 namespace {
 
-// Meier with Anna's Giro account, the categories Wohnen and Auto, a monthly rent order of 700 to
-// Vermieter from January, and 42 for Wohnen paid to Vermieter by hand on 5 December.
+// Meier with Anna's Giro account, a monthly rent order of 700 to Vermieter from January, and 42 paid to
+// Vermieter by hand on 5 December.
 void MeierMitMietauftrag(CBasis& basis)
 {
     CFAMILY& familie = *basis.m_arrFamilien.front();
     familie.m_strName = "Meier";
     NeuesMitglied(familie, "Anna", {{"Giro", 1000.0}});
     ErstelleFremdKonto(basis, "Vermieter");
-    for (const char* name : {"Wohnen", "Auto"})
-        ErstelleKategorie(basis, name);
     CDauerAuftrag& miete = *basis.m_arrDauerAuftraege.emplace_back(std::make_unique<CDauerAuftrag>());
     miete.m_strAuftraggeber = "Anna, Giro";
     miete.m_strEmpfaenger = "Vermieter";
@@ -43,7 +39,7 @@ void MeierMitMietauftrag(CBasis& basis)
     miete.m_strZyklus = ZyklusBeschreibung(1, true);
     miete.m_nStatus = 1;
     miete.m_nBeginn = 20260101;
-    BucheNeu(basis, {"Anna, Giro", "Vermieter", "Anna", "Wohnen", "", "Nebenkosten", 42.0, 20261205});
+    BucheNeu(basis, {"Anna, Giro", "Vermieter", "Anna", "", "", "Nebenkosten", 42.0, 20261205});
 }
 
 // Right-clicks a cell of a list and answers the pop-up with "edit".
@@ -53,55 +49,6 @@ void BearbeiteZeile(QTableView* liste, int zeile, int spalte)
     const QModelIndex zelle = liste->model()->index(zeile, spalte);
     QTest::mouseClick(liste->viewport(), Qt::RightButton, {}, liste->visualRect(zelle).center());
     EintragBearbeiten::SetzeAntwort({});
-}
-
-// This month's expenses of a category as the analyses sum them.
-double Ausgaben(const CBasis& basis, const std::string& kategorie)
-{
-    for (const auto& k : basis.m_arrKategorien) {
-        if (k->m_strName == kategorie)
-            return k->m_dSumme2;
-    }
-    return -1.0;
-}
-
-// A booking in the entry window reaches the balances, the overview and the analyses at once; editing it
-// from the overview moves it in all of them.
-TEST(Zusammenspiel, EineBuchungErreichtJedesOffeneFenster)
-{
-    Haushalt haushalt;
-    haushalt.Schreibe(MeierMitMietauftrag);
-    CVelmoraDlg fenster(haushalt.Ordner(), {FesteUhr(kHeute, 1230), [] { return kDeutsch; }});
-    for (int knopf : {CVelmoraDlg::kUebersicht, CVelmoraDlg::kAuswertung, CVelmoraDlg::kEingabe})
-        Klicke(fenster, knopf);
-    Overview* uebersicht = fenster.Uebersicht();
-    InOut* eingabe = fenster.findChild<InOut*>();
-    ASSERT_TRUE(uebersicht && eingabe && fenster.findChild<grafik*>());
-    const CBasis& basis = fenster.Basis();
-
-    for (const auto& [liste, zeile] :
-         {std::pair{InOut::kZahler, "Anna, Giro"}, {InOut::kEmpfaenger, "Vermieter"}, {InOut::kKategorie, "Wohnen"}})
-        ASSERT_TRUE(KlickeZeile(Element<QTableView>(*eingabe, liste), QString::fromLatin1(zeile))) << zeile;
-    Tippe(*eingabe, InOut::kBetrag, QStringLiteral("58"));
-    Klicke(*eingabe, InOut::kUebernehmen);
-    EXPECT_EQ(QStringLiteral("900.00"),
-              Element<QTableView>(fenster, CVelmoraDlg::kKontostaende)->model()->index(0, 2).data().toString());
-    const OverviewListing& liste = uebersicht->Liste();
-    ASSERT_EQ(2, liste.m_nZeilen);
-    EXPECT_EQ(58.0, liste.TransaktionDerZeile(0)->m_dBetrag) << "newest first";
-    EXPECT_EQ(100.0, liste.m_dAusgaben);
-    EXPECT_EQ(100.0, Ausgaben(basis, "Wohnen"));
-
-    BearbeiteZeile(Element<QTableView>(*uebersicht, Overview::kListe), 0, 4);
-    ASSERT_EQ(liste.TransaktionDerZeile(0)->m_nIndex, eingabe->Bearbeitet());
-    ASSERT_TRUE(KlickeZeile(Element<QTableView>(*eingabe, InOut::kKategorie), QStringLiteral("Auto")));
-    Klicke(*eingabe, InOut::kUebernehmen);
-    RaeumeAuf();
-    EXPECT_EQ("Auto", liste.TransaktionDerZeile(0)->m_strKategorie);
-    EXPECT_EQ(QStringLiteral("900.00"),
-              Element<QTableView>(fenster, CVelmoraDlg::kKontostaende)->model()->index(0, 2).data().toString());
-    EXPECT_EQ(42.0, Ausgaben(basis, "Wohnen"));
-    EXPECT_EQ(58.0, Ausgaben(basis, "Auto"));
 }
 
 // The entry window holds the entry asked for last. A transaction edited from the overview while the
