@@ -33,7 +33,11 @@ void InOut::RichteDauerAuftragEin()
 
 void InOut::LadeDauerAuftrag(int nummer)
 {
-    m_nBearbeitet = -1;
+    if (m_nBearbeitet >= 0) {
+        // An order to edit ends a transaction's edit: the overview that asked for it may sort and filter again.
+        m_nBearbeitet = -1;
+        m_hub.Benachrichtige(kDatenGeaendert, 0);
+    }
     m_strMeldung.clear();
     CDauerAuftrag* auftrag = OffenerDauerAuftrag(m_basis, nummer);
     m_nDauerAuftragsModus = auftrag ? 1 : 2;

@@ -98,5 +98,30 @@ TEST(Zusammenspiel, EineTransaktionLoestDenOffenenDauerauftragAb)
     EXPECT_EQ(20260101, miete.m_nBeginn);
 }
 
+// The other way round: a standing order from the list takes the place of a transaction edited from the
+// overview, and the overview's edit ends with it, so its clicks sort and filter again.
+TEST(Zusammenspiel, EinDauerauftragLoestDieOffeneTransaktionAb)
+{
+    Haushalt haushalt;
+    haushalt.Schreibe(MeierMitMietauftrag);
+    CVelmoraDlg fenster(haushalt.Ordner(), {FesteUhr(kHeute, 1230), [] { return kDeutsch; }});
+    Klicke(fenster, CVelmoraDlg::kDauerAuftraege);
+    Klicke(fenster, CVelmoraDlg::kUebersicht);
+    auto* auftraege = fenster.findChild<Dauerauftrag*>();
+    Overview* uebersicht = fenster.Uebersicht();
+    ASSERT_TRUE(auftraege && uebersicht);
+
+    BearbeiteZeile(Element<QTableView>(*uebersicht, Overview::kListe), 0, 2);
+    InOut* eingabe = fenster.findChild<InOut*>();
+    ASSERT_NE(nullptr, eingabe);
+    ASSERT_GE(eingabe->Bearbeitet(), 0);
+    EXPECT_EQ(1, uebersicht->Liste().m_bBearbeitung);
+
+    BearbeiteZeile(Element<QTableView>(*auftraege, Dauerauftrag::kListe), 0, 1);
+    EXPECT_EQ(1, eingabe->DauerAuftragsModus());
+    EXPECT_EQ(-1, eingabe->Bearbeitet());
+    EXPECT_EQ(0, uebersicht->Liste().m_bBearbeitung) << "the overview's edit has ended";
+}
+
 } // namespace
 } // namespace velmora::test
