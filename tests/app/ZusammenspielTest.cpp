@@ -17,6 +17,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace velmora::test {
 namespace {
 
@@ -51,19 +53,34 @@ void BearbeiteZeile(QTableView* liste, int zeile, int spalte)
     EintragBearbeiten::SetzeAntwort({});
 }
 
+// The main window with the standing-order list and the overview open side by side.
+class Zusammenspiel : public ::testing::Test
+{
+protected:
+    Zusammenspiel()
+    {
+        haushalt.Schreibe(MeierMitMietauftrag);
+        hauptfenster = std::make_unique<CVelmoraDlg>(haushalt.Ordner(),
+                                                     Startumgebung{FesteUhr(kHeute, 1230), [] { return kDeutsch; }});
+        Klicke(*hauptfenster, CVelmoraDlg::kDauerAuftraege);
+        Klicke(*hauptfenster, CVelmoraDlg::kUebersicht);
+        auftraege = hauptfenster->findChild<Dauerauftrag*>();
+        uebersicht = hauptfenster->Uebersicht();
+    }
+
+    Haushalt haushalt;
+    std::unique_ptr<CVelmoraDlg> hauptfenster;
+    Dauerauftrag* auftraege = nullptr;
+    Overview* uebersicht = nullptr;
+};
+
 // The entry window holds the entry asked for last. A transaction edited from the overview while the
 // window still shows a standing order from the list takes its place wholly: the order's panel closes, the
 // list ends its edit, and the commit changes that transaction and leaves the order as it was.
-TEST(Zusammenspiel, EineTransaktionLoestDenOffenenDauerauftragAb)
+TEST_F(Zusammenspiel, EineTransaktionLoestDenOffenenDauerauftragAb)
 {
-    Haushalt haushalt;
-    haushalt.Schreibe(MeierMitMietauftrag);
-    CVelmoraDlg fenster(haushalt.Ordner(), {FesteUhr(kHeute, 1230), [] { return kDeutsch; }});
-    Klicke(fenster, CVelmoraDlg::kDauerAuftraege);
-    Klicke(fenster, CVelmoraDlg::kUebersicht);
-    auto* auftraege = fenster.findChild<Dauerauftrag*>();
-    Overview* uebersicht = fenster.Uebersicht();
     ASSERT_TRUE(auftraege && uebersicht);
+    CVelmoraDlg& fenster = *hauptfenster;
     CBasis& basis = fenster.Basis();
     const size_t transaktionen = basis.m_arrInOut.size();
 
@@ -100,19 +117,11 @@ TEST(Zusammenspiel, EineTransaktionLoestDenOffenenDauerauftragAb)
 
 // The other way round: a standing order from the list takes the place of a transaction edited from the
 // overview, and the overview's edit ends with it, so its clicks sort and filter again.
-TEST(Zusammenspiel, EinDauerauftragLoestDieOffeneTransaktionAb)
+TEST_F(Zusammenspiel, EinDauerauftragLoestDieOffeneTransaktionAb)
 {
-    Haushalt haushalt;
-    haushalt.Schreibe(MeierMitMietauftrag);
-    CVelmoraDlg fenster(haushalt.Ordner(), {FesteUhr(kHeute, 1230), [] { return kDeutsch; }});
-    Klicke(fenster, CVelmoraDlg::kDauerAuftraege);
-    Klicke(fenster, CVelmoraDlg::kUebersicht);
-    auto* auftraege = fenster.findChild<Dauerauftrag*>();
-    Overview* uebersicht = fenster.Uebersicht();
     ASSERT_TRUE(auftraege && uebersicht);
-
     BearbeiteZeile(Element<QTableView>(*uebersicht, Overview::kListe), 0, 2);
-    InOut* eingabe = fenster.findChild<InOut*>();
+    InOut* eingabe = hauptfenster->findChild<InOut*>();
     ASSERT_NE(nullptr, eingabe);
     ASSERT_GE(eingabe->Bearbeitet(), 0);
     EXPECT_EQ(1, uebersicht->Liste().m_bBearbeitung);
