@@ -3,6 +3,7 @@
 #include "Basis.h"
 #include "Bilder.h"
 #include "DauerAuftragsliste.h"
+#include "Listenansicht.h"
 #include "MaleText.h"
 #include "QtText.h"
 #include "Texte.h"
@@ -18,9 +19,6 @@ constexpr int kIcons[] = {132, 141, 134, 142};
 // String-table offsets of the column captions 1 to 8.
 constexpr int kKoepfe[] = {kTxtAuftraggeber, kTxtEmpfaenger, kTxtNutzniesser, kTxtKategorie,
                            kTxtUKategorie,   kTxtKommentar,  kTxtBetrag,      kTxtAusfuehrung};
-const QColor kGeloeschtFarbe(192, 192, 192);
-const QColor kTrefferFarbe(255, 0, 0);
-const QColor kTrefferGrund(255, 255, 0);
 
 } // namespace
 

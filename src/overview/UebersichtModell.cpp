@@ -2,6 +2,7 @@
 
 #include "Basis.h"
 #include "Bilder.h"
+#include "Listenansicht.h"
 #include "MaleText.h"
 #include "QtText.h"
 #include "Texte.h"
@@ -20,9 +21,6 @@ constexpr std::array<int, kSpalten> kTitel = {
     -1,         kTxtAuftraggeber, kTxtEmpfaenger, kTxtNutzniesser, kTxtKategorie, kTxtUKategorie, kTxtKommentar,
     kTxtBetrag, kTxtDatum};
 constexpr int kErstesSymbol = 132;
-const QColor kGeloeschtFarbe(192, 192, 192);
-const QColor kTrefferFarbe(255, 0, 0);
-const QColor kTrefferGrund(255, 255, 0);
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "Familienverwaltung.h"
 #include "Fremdkontenverwaltung.h"
 #include "Kategorienverwaltung.h"
+#include "Listenansicht.h"
 #include "QtText.h"
 #include "Text.h"
 #include "Texte.h"
@@ -23,7 +24,7 @@ QColor FarbeVon(Eintragsliste::Zustand zustand)
 {
     switch (zustand) {
         case Eintragsliste::Zustand::kGeloescht:
-            return QColor(192, 192, 192);
+            return kGeloeschtFarbe;
         case Eintragsliste::Zustand::kBenutzt:
             return QColor(255, 32, 32);
         default:
