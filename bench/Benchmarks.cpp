@@ -43,11 +43,13 @@ public:
         m_geladen = NeueBasis();
         m_geladen->LadeAlleMonate();
         for (const auto& datei : m_geladen->m_arrLoadedFiles) {
-            m_monatsdateien.push_back(DateiPfad(m_ordner, datei->m_strDatei));
+            m_monatsdateien.push_back(FindeMonatsDatei(m_ordner, datei->m_strDatei));
             std::string bytes;
             LeseDatei(m_monatsdateien.back(), bytes);
             m_bytes += static_cast<int64_t>(bytes.size());
         }
+        if (m_bytes == 0)
+            throw std::runtime_error("no monthly file of the household found in " + m_ordner);
         std::fprintf(stderr, "household of %d years in %s: %zu transactions, %zu monthly files, %lld bytes\n", kJahre,
                      m_ordner.c_str(), m_geladen->m_arrInOut.size(), m_monatsdateien.size(),
                      static_cast<long long>(m_bytes));
