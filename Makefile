@@ -12,18 +12,24 @@ FUZZERS := einstellungen monat
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev \
 	qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
-	fontconfig fonts-dejavu-core xvfb xauth \
+	fontconfig fonts-dejavu-core xvfb xauth qt6-translations-l10n \
 	clang libclang-rt-dev
+# Debian's packaging tools and the checkers of what a package brings, for make package and test-package.
+PACKAGE_TOOLS := dpkg-dev debhelper fakeroot lintian appstream desktop-file-utils man-db
+# make package builds the .deb here, from a copy of the sources.
+DEB ?= build-deb
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run demo test bench screenshots install clean fuzz sanitize
+.PHONY: all deps package-deps configure build run demo test bench screenshots install package test-package \
+	clean fuzz sanitize
 
 all: build
 
-deps:
+# Installs the Debian packages of $(1) that are missing.
+define install_packages
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -31,6 +37,13 @@ deps:
 		$(SUDO) apt-get update -qq && \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_packages,$(PACKAGES))
+
+package-deps:
+	$(call install_packages,$(PACKAGES) $(PACKAGE_TOOLS))
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -59,6 +72,19 @@ screenshots: build
 
 install: build
 	cmake --install $(BUILD)
+
+# The Debian package, built by Debian's own tools from a copy of the sources in $(DEB)/, so that the
+# source tree stays as it is; lintian then checks it and fails on errors.
+package: package-deps
+	rm -rf $(DEB) && mkdir -p $(DEB)/velmora
+	tar -cf - --exclude=./.git --exclude=./$(BUILD) --exclude='./build-*' --exclude=./$(FUZZ_BUILD) . | \
+		tar -xf - -C $(DEB)/velmora
+	cd $(DEB)/velmora && dpkg-buildpackage -us -uc -b -j$(JOBS)
+	lintian --fail-on error $(DEB)/velmora_*.changes
+
+# Installs the package into this machine, checks what it brings, and removes it again.
+test-package: package
+	$(SUDO) tests/package/install-remove.sh $(DEB)
 
 $(FUZZ_BUILD)/build.ninja: | deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

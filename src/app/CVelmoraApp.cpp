@@ -2,7 +2,9 @@
 
 #include "Bilder.h"
 #include "Buchsperre.h"
+#include "Buchsprache.h"
 #include "Meldung.h"
+#include "QtSprache.h"
 #include "Start.h"
 #include "Wiederherstellung.h"
 
@@ -95,6 +97,8 @@ std::unique_ptr<CVelmoraDlg> CVelmoraApp::Oeffne()
         return nullptr;
     QDir().mkpath(ordner);
     const std::string pfad = AlsPfad(ordner);
+    // Qt's own buttons and dialogs speak the book's language from the first question on.
+    SetzeQtSprache(SpracheDesBuchs(pfad));
 
     m_sperre = std::make_unique<Buchsperre>(pfad);
     if (m_sperre->Nimm() != Buchsperre::Zustand::kGenommen) {
@@ -111,7 +115,10 @@ std::unique_ptr<CVelmoraDlg> CVelmoraApp::Oeffne()
             VerwerfeWiederherstellung(pfad, jetzt.nDatum, jetzt.nZeit);
         }
     }
-    return std::make_unique<CVelmoraDlg>(pfad, start);
+    auto hauptfenster = std::make_unique<CVelmoraDlg>(pfad, start);
+    // A new book's language is chosen while the main window starts.
+    SetzeQtSprache(hauptfenster->Basis().m_nSprache);
+    return hauptfenster;
 }
 
 int CVelmoraApp::Run()

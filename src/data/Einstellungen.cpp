@@ -2,7 +2,9 @@
 
 #include "Basis.h"
 #include "Binaer.h"
+#include "Buchsprache.h"
 #include "Dateinamen.h"
+#include "Wiederherstellung.h"
 
 namespace velmora {
 
@@ -334,6 +336,17 @@ std::string EinstellungsDatei(const std::string& ordner)
             return DateiPfad(ordner, name);
     }
     return {};
+}
+
+int SpracheDesBuchs(const std::string& ordner)
+{
+    // A book never saved lives only in the recovery copy of its first run.
+    for (const std::string& o : {ordner, WiederherstellungsPfad(ordner)}) {
+        const std::string datei = EinstellungsDatei(o);
+        if (!datei.empty())
+            return datei == DateiPfad(o, kDateiDeutsch) ? kDeutsch : kEnglisch;
+    }
+    return 0;
 }
 
 } // namespace velmora
