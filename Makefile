@@ -8,14 +8,15 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZERS := einstellungen monat
 
-# Debian packages the build, the tests and the screenshots need.
+# Debian packages the build, the tests and the screenshots need (the tests check the desktop entry and
+# AppStream data with appstream and desktop-file-utils).
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev \
 	qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
-	fontconfig fonts-dejavu-core xvfb xauth qt6-translations-l10n \
+	fontconfig fonts-dejavu-core xvfb xauth qt6-translations-l10n appstream desktop-file-utils \
 	clang libclang-rt-dev
 # Debian's packaging tools and the checkers of what a package brings, for make package and test-package.
-PACKAGE_TOOLS := dpkg-dev debhelper fakeroot lintian appstream desktop-file-utils man-db
+PACKAGE_TOOLS := dpkg-dev debhelper fakeroot lintian man-db file
 # make package builds the .deb here, from a copy of the sources.
 DEB ?= build-deb
 
