@@ -83,7 +83,8 @@ package: package-deps
 	cd $(DEB)/velmora && dpkg-buildpackage -us -uc -b -j$(JOBS)
 	lintian --fail-on error $(DEB)/velmora_*.changes
 
-# Installs the package into this machine, checks what it brings, and removes it again.
+# Installs the package into this machine, checks what it brings, and removes it again. CI does not run
+# it: the package build compiles the whole program a second time.
 test-package: package
 	$(SUDO) tests/package/install-remove.sh $(DEB)
 
