@@ -109,4 +109,4 @@ sanitize: deps $(FUZZ_BUILD)/build.ninja
 	$(FUZZ_BUILD)/tests/data/velmora_data_tests --gtest_brief=1
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(DEB)
