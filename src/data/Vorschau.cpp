@@ -71,7 +71,8 @@ struct Konto
 struct Ereignis
 {
     int nDatum = 0;
-    const CDauerAuftrag* auftrag = nullptr;
+    int nAuftrag = 0; // position in m_auftraege
+    double dBetrag = 0.0;
     int nZahler = kKeinKonto;
     int nEmpfaenger = kKeinKonto;
 };
@@ -110,6 +111,7 @@ public:
         }
         const CFAMILY* familie = m_basis.Familie();
         v.familie = Rechne(familie ? familie->m_strName : std::string(), alle);
+        v.auftraege = m_auftraege;
         return v;
     }
 
@@ -171,21 +173,25 @@ private:
         struct Seiten
         {
             const CDauerAuftrag* auftrag;
-            int nZahler, nEmpfaenger;
+            int nAuftrag, nZahler, nEmpfaenger;
         };
         std::vector<Seiten> auftraege;
         for (const auto& auftrag : m_basis.m_arrDauerAuftraege) {
             const int zahler = KontoIndex(auftrag->m_strAuftraggeber);
             const int empfaenger = KontoIndex(auftrag->m_strEmpfaenger);
-            if (zahler != kKeinKonto || empfaenger != kKeinKonto)
-                auftraege.push_back({auftrag.get(), zahler, empfaenger});
+            if (zahler == kKeinKonto && empfaenger == kKeinKonto)
+                continue;
+            auftraege.push_back({auftrag.get(), static_cast<int>(m_auftraege.size()), zahler, empfaenger});
+            m_auftraege.push_back(
+                {auftrag->m_nNr, auftrag->m_strAuftraggeber, auftrag->m_strEmpfaenger,
+                 auftrag->m_strKommentar.empty() ? auftrag->m_strKategorie : auftrag->m_strKommentar});
         }
         const int ende = std::max(m_nBis, m_nJahresEnde);
         for (Tag tag = Folgetag(TagVon(m_nHeute)); Datum(tag) <= ende; tag = Folgetag(tag)) {
             const int datum = Datum(tag);
             for (const Seiten& s : auftraege) {
                 if (FaelltAn(*s.auftrag, datum, tag) && !gebucht.count(Schluessel(s.auftrag->m_nNr, datum)))
-                    m_ereignisse.push_back({datum, s.auftrag, s.nZahler, s.nEmpfaenger});
+                    m_ereignisse.push_back({datum, s.nAuftrag, s.auftrag->m_dBetrag, s.nZahler, s.nEmpfaenger});
             }
         }
     }
@@ -207,39 +213,42 @@ private:
         v.nTiefstDatum = m_nHeute;
         v.nErstesMinus = stand < 0 ? m_nHeute : 0;
 
-        // A transfer inside the circle moves nothing: it is left out.
-        using Posten = std::pair<const Ereignis*, double>;
-        std::vector<Posten> posten;
-        for (const Ereignis& e : m_ereignisse) {
-            const bool ab = drin(e.nZahler);
-            const bool zu = drin(e.nEmpfaenger);
-            if (ab != zu)
-                posten.emplace_back(&e, zu ? e.auftrag->m_dBetrag : -e.auftrag->m_dBetrag);
-        }
-        std::stable_sort(posten.begin(), posten.end(), [](const Posten& a, const Posten& b) {
-            return a.first->nDatum != b.first->nDatum ? a.first->nDatum < b.first->nDatum
-                                                      : (a.second >= 0) > (b.second >= 0);
-        });
-        for (const auto& [e, betrag] : posten) {
-            stand = Cent(stand + betrag);
-            if (e->nDatum <= m_nMonatsEnde)
-                v.dMonatsEnde = stand;
-            if (e->nDatum <= m_nJahresEnde)
-                v.dJahresEnde = stand;
-            if (e->nDatum > m_nBis)
-                continue;
-            v.buchungen.push_back(
-                {e->nDatum, e->auftrag->m_nNr, e->auftrag->m_strAuftraggeber, e->auftrag->m_strEmpfaenger,
-                 e->auftrag->m_strKommentar.empty() ? e->auftrag->m_strKategorie : e->auftrag->m_strKommentar,
-                 Cent(betrag), stand});
-            if (stand < v.dTiefst) {
-                v.dTiefst = stand;
-                v.nTiefstDatum = e->nDatum;
+        // Events come day by day; within a day the credits go first. A transfer inside the circle moves
+        // nothing: it is left out.
+        for (size_t tag = 0; tag < m_ereignisse.size();) {
+            size_t ende = tag;
+            while (ende < m_ereignisse.size() && m_ereignisse[ende].nDatum == m_ereignisse[tag].nDatum)
+                ++ende;
+            for (const bool gutschriften : {true, false}) {
+                for (size_t i = tag; i < ende; ++i) {
+                    const Ereignis& e = m_ereignisse[i];
+                    const bool ab = drin(e.nZahler);
+                    const bool zu = drin(e.nEmpfaenger);
+                    if (ab != zu && zu == gutschriften)
+                        Buche(v, e, zu ? e.dBetrag : -e.dBetrag, stand);
+                }
             }
-            if (stand < 0 && v.nErstesMinus == 0)
-                v.nErstesMinus = e->nDatum;
+            tag = ende;
         }
         return v;
+    }
+
+    void Buche(Verlauf& v, const Ereignis& e, double betrag, double& stand) const
+    {
+        stand = Cent(stand + betrag);
+        if (e.nDatum <= m_nMonatsEnde)
+            v.dMonatsEnde = stand;
+        if (e.nDatum <= m_nJahresEnde)
+            v.dJahresEnde = stand;
+        if (e.nDatum > m_nBis)
+            return;
+        v.buchungen.push_back({e.nDatum, e.nAuftrag, Cent(betrag), stand});
+        if (stand < v.dTiefst) {
+            v.dTiefst = stand;
+            v.nTiefstDatum = e.nDatum;
+        }
+        if (stand < 0 && v.nErstesMinus == 0)
+            v.nErstesMinus = e.nDatum;
     }
 
     const CBasis& m_basis;
@@ -251,6 +260,7 @@ private:
     std::unordered_map<std::string, int> m_index;
     std::vector<std::pair<std::string, std::vector<size_t>>> m_mitglieder;
     std::vector<Ereignis> m_ereignisse;
+    std::vector<Vorschauauftrag> m_auftraege;
 };
 
 } // namespace

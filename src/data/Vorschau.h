@@ -11,14 +11,20 @@ namespace velmora {
 
 class CBasis;
 
+// A standing order the forecast lists, with its texts (cp1252, as the order names them).
+struct Vorschauauftrag
+{
+    int nNr = 0; // m_nNr of the order
+    std::string strZahler;
+    std::string strEmpfaenger;
+    std::string strText; // the order's comment, else its category
+};
+
 // One coming standing-order booking as it moves one balance.
 struct VorschauBuchung
 {
     int nDatum = 0;
-    int nAuftrag = 0;      // m_nNr of the order
-    std::string strZahler; // cp1252, as the order names them
-    std::string strEmpfaenger;
-    std::string strText;  // the order's comment, else its category
+    int nAuftrag = 0;     // position in Vorschau::auftraege
     double dBetrag = 0.0; // signed: what the balance gains
     double dStand = 0.0;  // the balance after it
 };
@@ -45,6 +51,7 @@ struct Vorschau
     std::vector<Verlauf> konten;     // every active account of every active member, in list order
     std::vector<Verlauf> mitglieder; // every active member
     Verlauf familie;
+    std::vector<Vorschauauftrag> auftraege; // the orders the bookings name, each once
 };
 
 // The default horizon: the same day twelve months on (the last of February when that day is missing).

@@ -121,7 +121,7 @@ QString Prognose::Zahlen(const Verlauf& v) const
 void Prognose::Zeige()
 {
     const Verlauf& v = Gezeigt();
-    m_modell->Zeige(&v);
+    m_modell->Zeige(&m_vorschau, &v);
     m_ui->c1002->Setze(v, m_vorschau.nHeute, m_vorschau.nBis, m_basis.Deutsch(), AlsFarbe(0xA05000),
                        AlsFarbe(m_basis.m_aFarben[1]));
     const QString zahlen = Zahlen(v);

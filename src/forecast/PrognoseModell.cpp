@@ -16,9 +16,10 @@ PrognoseModell::PrognoseModell(const CBasis& basis, QObject* eltern)
 {
 }
 
-void PrognoseModell::Zeige(const Verlauf* verlauf)
+void PrognoseModell::Zeige(const Vorschau* vorschau, const Verlauf* verlauf)
 {
     beginResetModel();
+    m_vorschau = vorschau;
     m_verlauf = verlauf;
     endResetModel();
 }
@@ -36,15 +37,16 @@ int PrognoseModell::columnCount(const QModelIndex& eltern) const
 QString PrognoseModell::Text(int zeile, int spalte) const
 {
     const VorschauBuchung& b = m_verlauf->buchungen[static_cast<size_t>(zeile)];
+    const Vorschauauftrag& a = m_vorschau->auftraege[static_cast<size_t>(b.nAuftrag)];
     switch (spalte) {
         case kDatum:
             return AlsQString(DatumsText(b.nDatum, m_basis.Deutsch()));
         case kAuftrag:
-            return AlsQString(b.strText);
+            return AlsQString(a.strText);
         case kZahler:
-            return AlsQString(b.strZahler);
+            return AlsQString(a.strZahler);
         case kEmpfaenger:
-            return AlsQString(b.strEmpfaenger);
+            return AlsQString(a.strEmpfaenger);
         case kBetrag:
             return AlsQString(Format("%5.2f", b.dBetrag));
         default:

@@ -9,6 +9,7 @@ namespace velmora {
 
 class CBasis;
 struct Verlauf;
+struct Vorschau;
 
 class PrognoseModell final : public QAbstractTableModel
 {
@@ -27,8 +28,8 @@ public:
 
     explicit PrognoseModell(const CBasis& basis, QObject* eltern = nullptr);
 
-    // Lists the bookings of a forecast; the forecast must outlive the next call.
-    void Zeige(const Verlauf* verlauf);
+    // Lists the bookings of one account, member or the family of a forecast, which must outlive the next call.
+    void Zeige(const Vorschau* vorschau, const Verlauf* verlauf);
 
     int rowCount(const QModelIndex& eltern = {}) const override;
     int columnCount(const QModelIndex& eltern = {}) const override;
@@ -39,6 +40,7 @@ private:
     QString Text(int zeile, int spalte) const;
 
     const CBasis& m_basis;
+    const Vorschau* m_vorschau = nullptr;
     const Verlauf* m_verlauf = nullptr;
 };
 

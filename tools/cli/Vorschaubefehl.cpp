@@ -15,16 +15,18 @@ namespace velmora::cli {
 
 namespace {
 
-Json AlsJson(const Verlauf& v, const char* art)
+Json AlsJson(const Vorschau& vorschau, const Verlauf& v, const char* art)
 {
     Json kommende = Json::array();
-    for (const VorschauBuchung& b : v.buchungen)
+    for (const VorschauBuchung& b : v.buchungen) {
+        const Vorschauauftrag& a = vorschau.auftraege[static_cast<size_t>(b.nAuftrag)];
         kommende.push_back({{"date", b.nDatum},
-                            {"order", b.nAuftrag},
-                            {"payer", Cp1252ZuUtf8(b.strZahler)},
-                            {"payee", Cp1252ZuUtf8(b.strEmpfaenger)},
+                            {"order", a.nNr},
+                            {"payer", Cp1252ZuUtf8(a.strZahler)},
+                            {"payee", Cp1252ZuUtf8(a.strEmpfaenger)},
                             {"amount", b.dBetrag},
                             {"balance", b.dStand}});
+    }
     return {{art, Cp1252ZuUtf8(v.strName)},
             {"today", v.dHeute},
             {"month_end", v.dMonatsEnde},
@@ -63,19 +65,19 @@ int Forecast(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     const std::string konto = Utf8ZuCp1252(aufruf.Wert("--account"));
     for (const Verlauf& v : vorschau.konten) {
         if (!aufruf.Hat("--account") || v.strName == konto)
-            konten.push_back(AlsJson(v, "account"));
+            konten.push_back(AlsJson(vorschau, v, "account"));
     }
     if (konten.empty() && aufruf.Hat("--account"))
         throw Benutzungsfehler("--account wants a family account \"MEMBER, ACCOUNT\", not '" +
                                aufruf.Wert("--account") + "'");
     Json mitglieder = Json::array();
     for (const Verlauf& v : vorschau.mitglieder)
-        mitglieder.push_back(AlsJson(v, "member"));
+        mitglieder.push_back(AlsJson(vorschau, v, "member"));
     aus << Json{{"date", vorschau.nHeute},
                 {"until", vorschau.nBis},
                 {"accounts", std::move(konten)},
                 {"members", std::move(mitglieder)},
-                {"family", AlsJson(vorschau.familie, "family")}}
+                {"family", AlsJson(vorschau, vorschau.familie, "family")}}
                .dump()
         << '\n';
     return kFertig;
