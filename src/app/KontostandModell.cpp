@@ -94,6 +94,12 @@ QVariant KontostandModell::data(const QModelIndex& index, int rolle) const
 
 QVariant KontostandModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const
 {
+    if (richtung == Qt::Horizontal && rolle == Qt::ToolTipRole && abschnitt == kMonatsende)
+        return Sprachtext(m_basis.Deutsch(),
+                          "Der Stand am Monatsende nach den Daueraufträgen.\nDoppelklick auf ein Konto zeigt seine "
+                          "Vorschau.",
+                          "The balance at the end of the month after the standing orders.\nDouble-click an account "
+                          "for its forecast.");
     if (richtung != Qt::Horizontal || rolle != Qt::DisplayRole)
         return {};
     switch (abschnitt) {
