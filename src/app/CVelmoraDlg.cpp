@@ -18,6 +18,7 @@
 #include "Meldung.h"
 #include "Overview.h"
 #include "PersonenKonten.h"
+#include "Prognose.h"
 #include "QtText.h"
 #include "Sprachwahl.h"
 #include "Start.h"
@@ -106,6 +107,7 @@ CVelmoraDlg::~CVelmoraDlg()
     m_kategorien.Beende();
     m_dauerAuftraege.Beende();
     m_import.Beende();
+    m_vorschau.Beende();
 }
 
 void CVelmoraDlg::FrageSprache(const Startumgebung& umgebung)
@@ -208,6 +210,9 @@ void CVelmoraDlg::BaueSteuerelemente()
     m_kontostaende->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_kontostaende->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_steuerelemente[kKontostaende] = m_kontostaende;
+    // A double click (or Enter) on an account shows its forecast.
+    connect(m_kontostaende, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& zeile) { Benachrichtige(kZeigeVorschau, zeile.row()); });
 
     for (int id : {kWillkommenDeutsch, kWillkommenEnglisch}) {
         auto* bild = new QLabel(this);
@@ -305,6 +310,7 @@ void CVelmoraDlg::RichteFensterEin()
     // Without a parent window: the overview stays usable while the confirmation that opened it waits
     // modally over its settings window.
     m_uebersicht.SetzeFabrik([this] { return new Overview(*m_basis, *this); });
+    m_vorschau.SetzeFabrik([this] { return new Prognose(*m_basis, this); });
 }
 
 PersonenKonten* CVelmoraDlg::NeueEinstellungen(int form)
@@ -375,9 +381,7 @@ void CVelmoraDlg::RichteSpaltenEin()
 {
     const int client = m_kontostaende->width() - 2 * m_kontostaende->frameWidth();
     const int w = client - m_kontostaende->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 22;
-    m_kontostaende->setColumnWidth(KontostandModell::kVorzeichen, 1);
-    m_kontostaende->setColumnWidth(KontostandModell::kName, static_cast<int>(0.7 * w));
-    m_kontostaende->setColumnWidth(KontostandModell::kBetrag, static_cast<int>(0.3 * w));
+    RichteKontostandSpaltenEin(*m_kontostaende, w);
 }
 
 bool CVelmoraDlg::FamilieHatMitglieder() const
@@ -477,6 +481,8 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
                 dauerAuftraege->Aktualisiere();
             if (Overview* uebersicht = m_uebersicht.Offen())
                 uebersicht->Aktualisiere();
+            if (Prognose* vorschau = m_vorschau.Offen())
+                vorschau->Aktualisiere();
             WendeSichtbarkeitAn(false);
             FuelleKontostaende();
             update();
@@ -516,6 +522,13 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
         case kAktualisiereDauerAuftraege:
             if (Dauerauftrag* dauerAuftraege = m_dauerAuftraege.Offen())
                 dauerAuftraege->Aktualisiere();
+            if (Prognose* vorschau = m_vorschau.Offen())
+                vorschau->Aktualisiere();
+            FuelleKontostaende();
+            break;
+        case kZeigeVorschau:
+            if (Prognose* vorschau = m_vorschau.Oeffne())
+                vorschau->WaehleKonto(arg);
             break;
         default:
             break;
@@ -547,6 +560,7 @@ void CVelmoraDlg::SchliesseArbeitsfenster()
     m_kategorien.Schliesse();
     m_dauerAuftraege.Schliesse();
     m_import.Schliesse();
+    m_vorschau.Schliesse();
 }
 
 void CVelmoraDlg::Sperre()

@@ -36,6 +36,7 @@ class Kontoimport;
 class KontostandModell;
 class Overview;
 class PersonenKonten;
+class Prognose;
 class Wiederherstellung;
 
 // What the start-up asks of the world; tests replace the parts that would wait for a person.
@@ -173,6 +174,7 @@ private:
     Fensterplatz<Dauerauftrag> m_dauerAuftraege;
     Fensterplatz<grafik> m_auswertung;
     Fensterplatz<Kontoimport> m_import;
+    Fensterplatz<Prognose> m_vorschau;
     // What the import remembers; written with the other files at "Ende".
     Importgedaechtnis m_importGedaechtnis;
 };

@@ -1,15 +1,21 @@
 #pragma once
 
-// The balance list of the main window: a hidden sign column, "member, account" and the balance.
+// The balance list of the main window: a hidden sign column, "member, account", the balance and the
+// forecast balance at the end of the month.
 
 #include "Kontostaende.h"
 
 #include <QAbstractTableModel>
 #include <array>
 
+class QTableView;
+
 namespace velmora {
 
 class CBasis;
+
+// The amounts take what their widest cell or heading needs, the names the rest of the width w.
+void RichteKontostandSpaltenEin(QTableView& liste, int w);
 
 class KontostandModell final : public QAbstractTableModel
 {
@@ -20,6 +26,7 @@ public:
         kVorzeichen,
         kName,
         kBetrag,
+        kMonatsende,
         kAnzahlSpalten
     };
 

@@ -1,6 +1,7 @@
 // Turning due standing orders into transactions, day by day over a range.
 
 #include "Basis.h"
+#include "Faelligkeit.h"
 #include "Kalender.h"
 
 #include <algorithm>
@@ -14,22 +15,6 @@ namespace {
 uint64_t Schluessel(int nr, int datum)
 {
     return static_cast<uint64_t>(static_cast<uint32_t>(nr)) << 32 | static_cast<uint32_t>(datum);
-}
-
-// Several fixed dates on the same day book once: the duplicate check stops the second.
-bool IstFaellig(const CDauerAuftrag& auftrag, const Tag& tag)
-{
-    const int zyklus = auftrag.m_nZyklus;
-    if (zyklus > 0 && zyklus < 35)
-        return zyklus == tag.nTag;
-    if (zyklus > 50 && zyklus < 58)
-        return zyklus - 50 == tag.nWochentag;
-    if (zyklus == 0) {
-        const int monatTag = tag.nMonat * 100 + tag.nTag;
-        return std::any_of(auftrag.m_arrTermine.begin(), auftrag.m_arrTermine.end(),
-                           [monatTag](const auto& termin) { return termin->m_nMonatTag == monatTag; });
-    }
-    return false;
 }
 
 // Remembers which (order number, date) pairs already have a transaction, so that the duplicate check
@@ -87,9 +72,7 @@ void CBasis::FuehreDauerAuftraegeAus(int start)
         datum = tag.nJahr * 10000 + tag.nMonat * 100 + tag.nTag;
         for (size_t i = 0; i < m_arrDauerAuftraege.size(); ++i) {
             const CDauerAuftrag& auftrag = *m_arrDauerAuftraege[i];
-            if (auftrag.m_nStatus != 1 || auftrag.m_n48 <= 0 || datum < auftrag.m_nBeginn || datum > auftrag.m_nEnde)
-                continue;
-            if (IstFaellig(auftrag, tag) && !ausgefuehrt.Enthaelt(auftrag.m_nNr, datum))
+            if (FaelltAn(auftrag, datum, tag) && !ausgefuehrt.Enthaelt(auftrag.m_nNr, datum))
                 VerbucheDauerAuftrag(auftrag, datum);
         }
     }

@@ -20,6 +20,7 @@ enum Nachricht
     kBearbeiteDauerAuftrag = 7,      // open the entry window on standing order m_nNr = arg (-1 = new)
     kAktualisiereDauerAuftraege = 8, // the standing-order list refreshes
     kOeffneFamilienKonten = 9,       // open the settings in their family-accounts form
+    kZeigeVorschau = 10,             // open the forecast on the account at position arg of the balance list
 };
 
 class Hub

@@ -5,6 +5,7 @@
 #include "InOut.h"
 #include "KontostandModell.h"
 #include "Meldung.h"
+#include "Prognose.h"
 #include "Start.h"
 #include "Textzeuge.h"
 
@@ -427,6 +428,8 @@ TEST(Zugaenglichkeit, JedesSteuerelementHatEinenNamenInBeidenSprachen)
         PruefeZugaenglichkeit(fenster);
         const QString eingabe = fenster.findChild<QWidget*>(QStringLiteral("c1001"))->accessibleName();
         EXPECT_EQ(sprache == kDeutsch ? QStringLiteral("Eingabe") : QStringLiteral("Input"), eingabe);
+        fenster.Benachrichtige(kZeigeVorschau, 0);
+        PruefeZugaenglichkeit(*fenster.findChild<Prognose*>());
     }
     Haushalt leer;
     CVelmoraDlg willkommen(leer.Ordner(), Umgebung());

@@ -17,6 +17,7 @@
 #include "Kontoimport.h"
 #include "Overview.h"
 #include "PersonenKonten.h"
+#include "Prognose.h"
 #include "Spaltenwahl.h"
 #include "Sprachwahl.h"
 #include "Start.h"
@@ -285,6 +286,25 @@ void Uebersicht(Buehne& b)
     b.Pruefe(fenster, QStringLiteral("searched"));
 }
 
+// The forecast of the long account with the largest weekly order, then of the whole family, and its
+// balloons; the balance list's amounts show whole beside the names.
+void Vorschau(Buehne& b)
+{
+    LangerDauerAuftrag(b.Basis());
+    b.Haupt().Benachrichtige(kDatenGeaendert, 0);
+    auto* liste = b.Haupt().findChild<QTableView*>(QStringLiteral("c%1").arg(CVelmoraDlg::kKontostaende));
+    for (int spalte : {2, 3}) {
+        if (static_cast<QAbstractItemView*>(liste)->sizeHintForColumn(spalte) > liste->columnWidth(spalte))
+            b.befunde << QStringLiteral("balance list: column %1 is cut").arg(spalte);
+    }
+    b.Haupt().Benachrichtige(kZeigeVorschau, 0);
+    auto& fenster = *b.Haupt().findChild<Prognose*>();
+    b.Pruefe(fenster);
+    PruefeBallons(b, fenster.Ballons(), fenster);
+    fenster.WaehleKonto(-1);
+    b.Pruefe(fenster, QStringLiteral("family"));
+}
+
 // Every window and dialog of the program, staged as a user opens it. A new window adds its line here,
 // such as {"Uebersicht", [](Buehne& b) { b.Pruefe(b.Oeffne<Overview>(CVelmoraDlg::kUebersicht)); }}.
 struct Auftritt
@@ -311,6 +331,7 @@ const Auftritt kAuftritte[] = {
     {"Dauerauftraege", Dauerauftraege},
     {"Import", Import},
     {"Uebersicht", Uebersicht},
+    {"Vorschau", Vorschau},
 };
 
 class Textpassung : public ::testing::TestWithParam<Auftritt>

@@ -381,6 +381,42 @@ TEST_F(CliTest, DauerauftraegeWieImFenster)
         ASSERT_LE(std::stod(nachBetrag[i - 1][7]), std::stod(nachBetrag[i][7]));
 }
 
+// forecast: each account's bookings carry its balance from today on to the month end; the members and the
+// family add their accounts up; --account keeps one account, and a horizon before today is refused.
+TEST_F(CliTest, VorschauRechnetDieStaendeFort)
+{
+    const Json v = JsonVon({"forecast", Haushalt(), "--today", kHeute, "--until", "20270331"});
+    EXPECT_EQ(20270331, v["until"].get<int>());
+    double summe = 0.0;
+    for (const Json& konto : v["accounts"]) {
+        double stand = konto["today"].get<double>();
+        double monatsEnde = stand;
+        for (const Json& b : konto["upcoming"]) {
+            EXPECT_GT(b["date"].get<int>(), 20261208);
+            EXPECT_LE(b["date"].get<int>(), 20270331);
+            stand += b["amount"].get<double>();
+            EXPECT_NEAR(stand, b["balance"].get<double>(), 0.005) << konto["account"];
+            if (b["date"].get<int>() <= 20261231)
+                monatsEnde = stand;
+        }
+        EXPECT_NEAR(monatsEnde, konto["month_end"].get<double>(), 0.005) << konto["account"];
+        EXPECT_LE(konto["lowest"]["balance"].get<double>(), konto["today"].get<double>());
+        summe += konto["today"].get<double>();
+    }
+    EXPECT_NEAR(summe, v["family"]["today"].get<double>(), 0.005);
+    double mitglieder = 0.0;
+    for (const Json& m : v["members"])
+        mitglieder += m["month_end"].get<double>();
+    EXPECT_NEAR(mitglieder, v["family"]["month_end"].get<double>(), 0.005);
+
+    const std::string name = v["accounts"][1]["account"].get<std::string>();
+    const Json eines = JsonVon({"forecast", Haushalt(), "--today", kHeute, "--account", name});
+    ASSERT_EQ(1u, eines["accounts"].size());
+    EXPECT_EQ(name, eines["accounts"][0]["account"]);
+    EXPECT_EQ(2, Starte({"forecast", Haushalt(), "--today", kHeute, "--until", "20261207"}).status);
+    EXPECT_EQ(2, Starte({"forecast", Haushalt(), "--today", kHeute, "--account", "Niemand, Giro"}).status);
+}
+
 TEST_F(CliTest, StatsMisstDenGanzenHaushalt)
 {
     const Json stats = JsonVon({"stats", Haushalt(), "--today", kHeute});

@@ -160,6 +160,16 @@ const char* Benutzung()
   backups DIR
       the backups "Ende" made in DIR/Sicherungen, newest first: folder, date
       and time, and the files it holds
+  forecast DIR --today YYYYMMDD [--until YYYYMMDD] [--account "MEMBER, ACCOUNT"]
+      starts the program on that day without saving and prints every family
+      account's balance forecast from the standing orders, from tomorrow to
+      --until (default twelve months on): {"accounts": [...], "members": [...],
+      "family": {...}}, each with today's, the month-end and year-end balance,
+      the lowest balance and its date, the first date below zero (or null),
+      the upcoming bookings with the running balance, and usual_per_day, the
+      everyday bookings outside the orders per day over the last three whole
+      months (an estimate, never part of the other figures); --account lists
+      that account only
   import DIR FILE... [--account "MEMBER, ACCOUNT"] --today YYYYMMDD
                      [--tolerance DAYS] [--columns ROLE=N,...] [--save]
       starts the program on that day, reads the bank statements (CAMT.053

@@ -16,6 +16,7 @@
 #include "Uebersicht.h"
 #include "Vergleich.h"
 #include "VergleichJson.h"
+#include "Vorschaubefehl.h"
 #include "Wiederherstellung.h"
 
 #include <algorithm>
@@ -417,6 +418,7 @@ const std::vector<Befehl>& Befehle()
          Compare},
         {"import", {{"--account", "--today", "--tolerance", "--columns"}, {"--save"}, {"--today"}, {}, true}, Import},
         {"backups", {{}, {}, {}}, Backups},
+        {"forecast", {{"--today", "--until", "--account"}, {}, {"--today"}}, Forecast},
     };
     return befehle;
 }

@@ -16,6 +16,7 @@
 #include "Kontoimport.h"
 #include "Overview.h"
 #include "PersonenKonten.h"
+#include "Prognose.h"
 #include "Spaltenwahl.h"
 #include "Sprachwahl.h"
 #include "Textpruefung.h"
@@ -207,6 +208,15 @@ void Hauptfenster(Fotograf& foto, int sprache, const QString& kuerzel)
     if (QWidget* ballon = normal.Ballons().Ballon())
         foto.Speichere(*ballon, QStringLiteral("main-balloon-") + kuerzel);
     normal.Ballons().Verstecke();
+    normal.Benachrichtige(kZeigeVorschau, 0);
+    if (auto* vorschau = normal.findChild<Prognose*>()) {
+        foto.Speichere(*vorschau, QStringLiteral("forecast-") + kuerzel);
+        Ballonfoto(foto, vorschau->Ballons(), *vorschau, Prognose::kVerlauf,
+                   QStringLiteral("forecast-balloon-") + kuerzel);
+        vorschau->WaehleKonto(-1);
+        foto.Speichere(*vorschau, QStringLiteral("forecast-family-") + kuerzel);
+        vorschau->close();
+    }
     CAboutDlg info(normal.Basis());
     foto.Ballonbild(foto.Speichere(info, QStringLiteral("about-") + kuerzel), {}, deutsch ? 188 : 193,
                     deutsch ? QSize(436, 175) : QSize(436, 174));

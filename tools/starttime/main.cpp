@@ -3,13 +3,15 @@
 // presses the main button "Daueraufträge" and measures until the standing-order list is on the screen.
 // With --overview it presses "Einzel-Übersicht" with the range set from the first month to today, and
 // measures until the overview is on the screen listing every transaction of that range, then times a
-// header sort and a search there.
+// header sort and a search there. With --forecast it asks for the forecast of the first account, as a
+// double click on its row does, and measures until the forecast window is on the screen.
 
 #include "CVelmoraDlg.h"
 #include "Dauerauftrag.h"
 #include "ImportModell.h"
 #include "Kontoimport.h"
 #include "Overview.h"
+#include "Prognose.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,9 +61,11 @@ int main(int argc, char** argv)
     const bool auftraege = argc == 3 && std::string(argv[2]) == "--orders";
     const bool import = argc == 5 && std::string(argv[2]) == "--import";
     const bool uebersicht = argc == 3 && std::string(argv[2]) == "--overview";
-    if (argc != 2 && !auftraege && !import && !uebersicht) {
-        std::fprintf(stderr, "usage: velmora-starttime DATA_FOLDER [--orders | --overview | --import STATEMENT "
-                             "\"MEMBER, ACCOUNT\"]\n");
+    const bool vorschau = argc == 3 && std::string(argv[2]) == "--forecast";
+    if (argc != 2 && !auftraege && !import && !uebersicht && !vorschau) {
+        std::fprintf(stderr,
+                     "usage: velmora-starttime DATA_FOLDER [--orders | --overview | --forecast | --import STATEMENT "
+                     "\"MEMBER, ACCOUNT\"]\n");
         return 2;
     }
     QApplication anwendung(argc, argv);
@@ -86,6 +90,17 @@ int main(int argc, char** argv)
         std::printf(", \"orders_open_ms\": %.1f, \"orders_listed\": %zu",
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - druck).count(),
                     liste->Liste().m_arrZeilen.size());
+    }
+    if (vorschau) {
+        const auto klick = std::chrono::steady_clock::now();
+        hauptfenster.Benachrichtige(velmora::kZeigeVorschau, 0);
+        auto* fenster = hauptfenster.findChild<velmora::Prognose*>();
+        if (!fenster || !QTest::qWaitForWindowExposed(fenster))
+            return 1;
+        QApplication::processEvents();
+        std::printf(", \"forecast_open_ms\": %.1f, \"forecast_bookings\": %zu",
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - klick).count(),
+                    fenster->Gezeigt().buchungen.size());
     }
     if (import) {
         // From the user's choice of the statement file to its preview on the screen.
