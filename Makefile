@@ -12,7 +12,7 @@ FUZZERS := einstellungen monat
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev \
 	qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
-	fontconfig fonts-dejavu-core xvfb xauth \
+	fontconfig fonts-dejavu-core xvfb xauth xdotool \
 	clang libclang-rt-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
