@@ -51,6 +51,7 @@ TEST(Reise, Uebersicht)
 
         // From the first of March, typed into the picker: Home, Tab and Shift+Tab select its day.
         KlickeAuf(Zugang(*uebersicht, QStringLiteral("von"), QAccessible::SpinBox));
+        EXPECT_EQ(QStringLiteral("von"), ImFokus());
         Taste(*uebersicht, Qt::Key_Home);
         Taste(*uebersicht, Qt::Key_Tab);
         Taste(*uebersicht, Qt::Key_Backtab, Qt::ShiftModifier);

@@ -155,7 +155,7 @@ TEST(ReiseUnterX, UebersichtLoeschtEineTransaktion)
     const QString haupt = Xdo({"search", "--sync", "--onlyvisible", "--name", "^Velmora$"});
     const auto klicke = [](const QString& fenster, QPoint ort, const char* knopf) {
         Xdo(QStringList{"mousemove", "--sync", "--window", fenster} + Zahlen(ort) +
-            QStringList{"click", knopf, "sleep", "0.4"});
+            QStringList{"click", knopf, "sleep", "1"});
     };
     klicke(haupt, orte.uebersichtKnopf, "1");
     const QString uebersicht = Xdo({"search", "--sync", "--onlyvisible", "--name", "^Übersicht Familie"});

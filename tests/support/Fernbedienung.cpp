@@ -231,6 +231,15 @@ QString Text(QWidget& fenster, const QString& name, QAccessible::Role rolle)
     return wert.isEmpty() ? zugang->text(QAccessible::Name) : wert;
 }
 
+QString ImFokus()
+{
+    const QAccessibleInterface* zugang = ZugangVon(QApplication::focusWidget());
+    if (!zugang)
+        return {};
+    const auto* w = qobject_cast<const QWidget*>(zugang->object());
+    return w && !w->accessibleName().isEmpty() ? w->accessibleName() : zugang->text(QAccessible::Name);
+}
+
 QString Beschreibung(QWidget& fenster)
 {
     const QAccessibleInterface* zugang = ZugangVon(&fenster);

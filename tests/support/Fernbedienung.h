@@ -51,6 +51,8 @@ void Schreibe(QWidget& fenster, const QString& text);
 
 // What a screen reader reads of a control: its value (a field's text), else its name.
 QString Text(QWidget& fenster, const QString& name, QAccessible::Role rolle = QAccessible::NoRole);
+// The name of the control that has the keyboard focus, as a screen reader announces it; empty when none.
+QString ImFokus();
 // What a window tells a screen reader of what it paints.
 QString Beschreibung(QWidget& fenster);
 // A cell's text, the rows and the columns of the table named `liste`.
