@@ -13,7 +13,7 @@ FUZZERS := einstellungen monat
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev \
 	qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
-	fontconfig fonts-dejavu-core xvfb xauth qt6-translations-l10n appstream desktop-file-utils \
+	fontconfig fonts-dejavu-core xvfb xauth xdotool qt6-translations-l10n appstream desktop-file-utils \
 	clang libclang-rt-dev
 # Debian's packaging tools and the checkers of what a package brings, for make package and test-package.
 PACKAGE_TOOLS := dpkg-dev debhelper fakeroot lintian man-db file

@@ -124,11 +124,19 @@ std::unique_ptr<CVelmoraDlg> CVelmoraApp::Oeffne()
 int CVelmoraApp::Run()
 {
     QApplication::setWindowIcon(QIcon(Bild(kProgrammBild)));
-    m_umgebung.argumente = QApplication::arguments().mid(1);
+    if (m_umgebung.argumente.isEmpty())
+        m_umgebung.argumente = QApplication::arguments().mid(1);
     const std::unique_ptr<CVelmoraDlg> hauptfenster = Oeffne();
     if (!hauptfenster)
         return 1;
-    hauptfenster->exec();
+    // The main window is shown, not run with exec(): exec() would make it modal to the whole program,
+    // and Qt would then drop every click and key meant for a window outside its family, such as the
+    // overview, which has no parent so that a rename confirmation (modal to its own editor only) leaves
+    // it usable. So every working window takes input while it is shown, and only the confirmations and
+    // messages block, each the window it sits on. The run ends when the main window ends.
+    QObject::connect(hauptfenster.get(), &QDialog::finished, qApp, &QCoreApplication::quit);
+    hauptfenster->show();
+    QApplication::exec();
     return 0;
 }
 

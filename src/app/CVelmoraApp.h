@@ -19,7 +19,8 @@ class Buchsperre;
 // What the application object asks of the world; tests replace the parts that would wait for a person.
 struct Anwendungsumgebung
 {
-    // The command line without the program name: `velmora FOLDER` names the data folder.
+    // The command line without the program name: `velmora FOLDER` names the data folder. Run takes the
+    // program's own when this is empty.
     QStringList argumente;
     QString strHeim;
     QString strAktuell;
