@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -443,9 +444,16 @@ std::vector<std::string> OverviewListing::LaengsteTexte(int spalte, size_t anzah
 {
     std::vector<std::string> laengste;
     Zellenpuffer puffer;
-    for (const UebersichtsZeile& zeile : m_arrZeilen) {
-        const std::string_view text =
-            Zellentext(*m_basis.m_arrInOut[static_cast<size_t>(zeile.nTransaktion)], spalte, puffer);
+    // Dates print in one width: a few rows tell it. An amount prints no longer than a larger one does, so
+    // only amounts above the smallest one kept are printed at all.
+    const size_t zeilen = spalte == 8 ? std::min(anzahl, m_arrZeilen.size()) : m_arrZeilen.size();
+    double kleinsterBetrag = -1.0;
+    for (size_t z = 0; z < zeilen; ++z) {
+        const CInOut& t = *m_basis.m_arrInOut[static_cast<size_t>(m_arrZeilen[z].nTransaktion)];
+        if (spalte == 7 && laengste.size() == anzahl && std::isfinite(t.m_dBetrag) &&
+            std::fabs(t.m_dBetrag) < kleinsterBetrag)
+            continue;
+        const std::string_view text = Zellentext(t, spalte, puffer);
         if (laengste.size() == anzahl && text.size() <= laengste.back().size())
             continue;
         if (std::find(laengste.begin(), laengste.end(), text) != laengste.end())
@@ -455,6 +463,8 @@ std::vector<std::string> OverviewListing::LaengsteTexte(int spalte, size_t anzah
         laengste.insert(stelle, std::string(text));
         if (laengste.size() > anzahl)
             laengste.pop_back();
+        if (spalte == 7 && laengste.size() == anzahl)
+            kleinsterBetrag = std::fabs(std::strtod(laengste.back().c_str(), nullptr));
     }
     return laengste;
 }

@@ -329,6 +329,18 @@ TEST(Uebersicht, MitgliedGenauUndLeererSchluessel)
     EXPECT_EQ("(empty)", liste.Filterschluessel());
 }
 
+// The widest texts of a column by their characters, each once, longest first: the column's width.
+TEST(Uebersicht, LaengsteTexteEinerSpalte)
+{
+    CBasis b;
+    Maerz(b);
+    OverviewListing liste(b);
+    liste.ZeigeAlle();
+    EXPECT_EQ((std::vector<std::string>{"Versicherung", "Taschengeld"}), liste.LaengsteTexte(4, 2));
+    EXPECT_EQ((std::vector<std::string>{"2000.00", "1000.00", "100.00"}), liste.LaengsteTexte(7, 3));
+    EXPECT_EQ(std::vector<std::string>{" 1. 3.2009"}, liste.LaengsteTexte(8, 1));
+}
+
 // A row of the analyses under an account, external-account or beneficiary selection lists exactly the
 // transactions it sums: the overview's income and expenses equal the row's.
 TEST(Uebersicht, KategorieInDerAuswahlWieDieAuswertung)
