@@ -202,6 +202,7 @@ void Dauerauftrag::resizeEvent(QResizeEvent* ereignis)
     QDialog::resizeEvent(ereignis);
     m_wachsen->Ordne();
     RichteSpaltenEin();
+    ZeigeGanzeZeilen(*m_ui->c1020);
 }
 
 void Dauerauftrag::paintEvent(QPaintEvent* ereignis)

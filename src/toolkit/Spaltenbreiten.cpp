@@ -46,4 +46,14 @@ void PasseSpaltenAn(QTableView& liste, int erste, const std::vector<int>& benoet
     }
 }
 
+void ZeigeGanzeZeilen(QTableView& liste)
+{
+    const int zeile = liste.verticalHeader()->defaultSectionSize();
+    const int rand = 2 * liste.frameWidth() + liste.horizontalHeader()->height() +
+                     (liste.horizontalScrollBar()->isVisible() ? liste.horizontalScrollBar()->height() : 0);
+    if (zeile <= 0 || liste.height() <= rand)
+        return;
+    liste.resize(liste.width(), rand + (liste.height() - rand) / zeile * zeile);
+}
+
 } // namespace velmora

@@ -19,4 +19,8 @@ int TextBreite(const QTableView& liste, const QStringList& texte);
 // keep theirs and count as taken.
 void PasseSpaltenAn(QTableView& liste, int erste, const std::vector<int>& benoetigt);
 
+// Makes the list no taller than its header, its sideways scroll bar and as many whole rows as fit in
+// its present height, so that the last row shown is never cut.
+void ZeigeGanzeZeilen(QTableView& liste);
+
 } // namespace velmora
