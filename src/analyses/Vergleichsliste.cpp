@@ -2,6 +2,7 @@
 
 #include "Basis.h"
 #include "MaleText.h"
+#include "Programmeinstellungen.h"
 #include "QtText.h"
 #include "Text.h"
 
@@ -11,10 +12,6 @@ namespace {
 
 const QColor kPeriodeAFarbe(0, 128, 255);
 const QColor kPeriodeBFarbe(206, 67, 0);
-
-// Darker income and expenses colours of the store, used for period B.
-constexpr int kEinnahmenDunkel = 3;
-constexpr int kAusgabenDunkel = 4;
 
 QString Betragstext(double betrag)
 {
@@ -27,7 +24,7 @@ Periodenfarben FarbenDer(const CBasis& basis, Periode periode)
 {
     if (periode == kPeriodeA)
         return {kPeriodeAFarbe, AlsFarbe(basis.m_aFarben[0]), AlsFarbe(basis.m_aFarben[1])};
-    return {kPeriodeBFarbe, AlsFarbe(basis.m_aFarben[kEinnahmenDunkel]), AlsFarbe(basis.m_aFarben[kAusgabenDunkel])};
+    return {kPeriodeBFarbe, AlsFarbe(FarbeDesZweitenJahres(basis, 0)), AlsFarbe(FarbeDesZweitenJahres(basis, 1))};
 }
 
 Vergleichsliste::Vergleichsliste(const CBasis& basis, const Vergleich& vergleich, Art art, QObject* eltern)

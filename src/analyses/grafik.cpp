@@ -9,6 +9,7 @@
 #include "Basis.h"
 #include "CPPToolTip.h"
 #include "Hub.h"
+#include "Mitwachsen.h"
 #include "QtText.h"
 #include "Texte.h"
 #include "Uebersicht.h"
@@ -63,7 +64,14 @@ grafik::grafik(CBasis& basis, Hub& hub, QWidget* eltern)
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setFixedSize(size());
+    // The two lists share what the window grows by; the month navigation and the totals between them move
+    // down with the second list.
+    m_wachsen = std::make_unique<Mitwachsen>(*this);
+    m_wachsen->Folge(m_ui->c1066, {0, 0, 1, 0});
+    m_wachsen->Folge(m_ui->c1019, {0, 0, 1, 0.5});
+    for (int id : {1093, 1112, 1029, 1131, 1133, 1030, 1031, 1130, 1132, 1032})
+        m_wachsen->Folge(Steuerelement(id), {0, 0.5, 0, 0});
+    m_wachsen->Folge(m_ui->c1024, {0, 0.5, 1, 0.5});
     m_vergleich.Beginne();
 
     m_jahre = new Vergleichsliste(m_basis, m_vergleich, Vergleichsliste::kJahre, this);
@@ -292,9 +300,13 @@ void grafik::Details(int zeile)
         return;
     const Periode p = zeile % 2 == 1 ? kPeriodeA : kPeriodeB;
     const int datum = m_vergleich.m_anJahr[p] * 10000 + m_vergleich.m_anMonat[p] * 100;
-    // A sub-category row sums that sub-category of the chosen category only, and so lists it.
-    if (m_vergleich.m_nAuswahl >= kAuswahlKategorie)
+    // A row sums its category or sub-category within the selection only, and so lists it: the overview's
+    // totals are the row's.
+    const int auswahl = m_vergleich.m_nAuswahl;
+    if (auswahl >= kAuswahlKategorie)
         m_hub.ZeigeUebersicht(kFilterUKategorieIn, datum, 0, m_vergleich.m_strName, eintrag->m_strName);
+    else if (auswahl >= kAuswahlFamilienKonto)
+        m_hub.ZeigeUebersicht(FilterKategorieBei(auswahl), datum, 0, m_vergleich.m_strName, eintrag->m_strName);
     else
         m_hub.ZeigeUebersicht(kFilterKategorie, datum, 0, eintrag->m_strName, eintrag->m_strName);
 }
@@ -328,6 +340,7 @@ void grafik::paintEvent(QPaintEvent* ereignis)
 void grafik::resizeEvent(QResizeEvent* ereignis)
 {
     QDialog::resizeEvent(ereignis);
+    m_wachsen->Ordne();
     RichteSpaltenEin();
 }
 

@@ -25,6 +25,7 @@ namespace velmora {
 class CBasis;
 class CPPToolTip;
 class Hub;
+class Mitwachsen;
 class Vergleichsliste;
 
 class grafik final : public QDialog
@@ -82,6 +83,7 @@ private:
     QWidget* Steuerelement(int id) const;
 
     std::unique_ptr<Ui::grafik> m_ui;
+    std::unique_ptr<Mitwachsen> m_wachsen;
     CBasis& m_basis;
     Hub& m_hub;
     Vergleich m_vergleich;

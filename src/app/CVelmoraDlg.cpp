@@ -72,7 +72,7 @@ CVelmoraDlg::CVelmoraDlg(const std::string& datenOrdner, Startumgebung umgebung,
     , m_basis(std::make_unique<CBasis>())
 {
     m_basis->m_uhr = umgebung.uhr;
-    StarteDaten(*m_basis, datenOrdner, umgebung.bWiederherstellen);
+    m_nNachgeholt = StarteDaten(*m_basis, datenOrdner, umgebung.bWiederherstellen);
     // The overview and the analyses need every month; they are read on a second thread meanwhile.
     m_basis->LadeMonateVoraus(m_basis->m_nErsterMonat * 100, m_basis->m_nHeute);
     if (m_basis->m_nSprache == 0)
@@ -446,10 +446,19 @@ void CVelmoraDlg::FuelleKontostaende()
     BeschreibeGemaltes();
 }
 
+// A book with standing orders tells what the start-up's catch-up booked, so that bookings of days the
+// program was closed never arrive unnoticed.
 void CVelmoraDlg::SetzeStatusText()
 {
-    m_statusText->setText(
-        Sprachtext(m_basis->Deutsch(), " Danke, dass Sie 'Velmora' benutzen !", " Thank you, for using 'Velmora' !"));
+    const bool deutsch = m_basis->Deutsch();
+    if (m_basis->m_arrDauerAuftraege.empty()) {
+        m_statusText->setText(
+            Sprachtext(deutsch, " Danke, dass Sie 'Velmora' benutzen !", " Thank you, for using 'Velmora' !"));
+        return;
+    }
+    m_statusText->setText(Sprachtext(deutsch, " Buchungen aus Daueraufträgen seit dem letzten Start: %1",
+                                     " Standing-order bookings since the last run: %1")
+                              .arg(m_nNachgeholt));
 }
 
 void CVelmoraDlg::TickeUhr()

@@ -152,6 +152,8 @@ private:
     std::unique_ptr<CBasis> m_basis;
     bool m_bGesperrt = false;
     bool m_bBeendet = false;
+    // Standing-order bookings the start-up's catch-up made.
+    int m_nNachgeholt = 0;
 
     std::map<int, QWidget*> m_steuerelemente;
     QTableView* m_kontostaende = nullptr;

@@ -1,6 +1,8 @@
 #include "Auftragsentwurf.h"
 
+#include "Auftragslauf.h"
 #include "Basis.h"
+#include "Kalender.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -175,7 +177,10 @@ Auftragsergebnis SpeichereDauerAuftrag(CBasis& basis, const Buchungseingabe& ein
 {
     if (auftrag && (!IstVorhanden(basis, auftrag) || auftrag->m_n48 <= 0))
         return Auftragsergebnis::kGeloescht;
-    if (!auftrag) {
+    if (!(eingabe.dBetrag > 0.0))
+        return Auftragsergebnis::kKeinBetrag;
+    const bool neu = !auftrag;
+    if (neu) {
         const int nummer = NeueNummer(basis, static_cast<int>(basis.m_arrDauerAuftraege.size()));
         auftrag = basis.m_arrDauerAuftraege.emplace_back(std::make_unique<CDauerAuftrag>()).get();
         auftrag->m_nNr = nummer;
@@ -197,10 +202,21 @@ Auftragsergebnis SpeichereDauerAuftrag(CBasis& basis, const Buchungseingabe& ein
     a.m_arrTermine.clear();
     for (const auto& termin : entwurf.m_arrTermine)
         a.m_arrTermine.push_back(std::make_unique<CTermin>(*termin));
-    // An order that begins in the past books what has fallen due at once; every other active order takes
-    // part too, and no day is booked twice.
-    basis.FuehreDauerAuftraegeAus(a.m_nBeginn);
+    FuehreGespeichertenAuftragAus(basis, a, neu);
     return Auftragsergebnis::kGespeichert;
+}
+
+int FuehreGespeichertenAuftragAus(CBasis& basis, CDauerAuftrag& auftrag, bool neu)
+{
+    // A new order that begins in the past books what has fallen due at once. A changed one has served
+    // its days up to its newest booking under its old cycle: a new day, amount or first date must not
+    // book any of them again. The other orders were caught up at start-up and are left alone.
+    if (neu)
+        return FuehreAlleinAus(basis, auftrag, auftrag.m_nBeginn);
+    basis.LadeMonate(std::max(auftrag.m_nBeginn, basis.ErsterMonatImBuch() * 100 + 1), basis.m_nHeute);
+    const int letzte = LetzteAusfuehrung(basis, auftrag.m_nNr);
+    const int start = letzte == 0 ? auftrag.m_nBeginn : std::max(auftrag.m_nBeginn, NaechsterTag(letzte));
+    return FuehreAlleinAus(basis, auftrag, start);
 }
 
 } // namespace velmora

@@ -17,6 +17,15 @@ namespace velmora {
 
 class CBasis;
 
+// The last date of an order that runs until the user sets an end: no date of the book reaches it, so
+// every rule that compares dates treats the order as open-ended without asking.
+constexpr int kOffenesEnde = 99991231;
+
+inline bool Unbefristet(const CDauerAuftrag& auftrag)
+{
+    return auftrag.m_nEnde >= kOffenesEnde;
+}
+
 // The cycle as a user chooses it.
 enum Zyklusart
 {
@@ -39,7 +48,7 @@ class Auftragsentwurf final
 {
 public:
     // A new order in the language of the book: active, monthly on the 1st, Friday chosen for a weekly
-    // cycle, from beginn to 31 December 2030.
+    // cycle, from beginn on without an end.
     Auftragsentwurf(bool deutsch, int beginn);
 
     // Takes an order's cycle, dates, active switch, description and a copy of its fixed dates.
@@ -64,7 +73,7 @@ public:
     int m_nWochentag = 5;
     int m_nAktiv = 1;
     int m_nBeginn = 0;
-    int m_nEnde = 20301231;
+    int m_nEnde = kOffenesEnde;
     OwnedList<CTermin> m_arrTermine;
 
 private:
@@ -74,15 +83,22 @@ private:
 enum class Auftragsergebnis
 {
     kGespeichert,
-    kGeloescht, // the edited order was deleted meanwhile; nothing was stored
+    kGeloescht,  // the edited order was deleted meanwhile; nothing was stored
+    kKeinBetrag, // the amount is 0 or less; nothing was stored
 };
 
 // Stores the form and the draft into the order `auftrag` (null for a new order, which is appended
-// then), runs the standing orders from its first date to today, and hands back the stored order.
+// then), executes that order (FuehreGespeichertenAuftragAus), and hands back the stored order. An amount
+// of 0 or less stores nothing.
 // A new order takes its place in the list as its number unless an order or a transaction of any month
 // carries that number already; then it takes the next number above all of them.
 Auftragsergebnis SpeichereDauerAuftrag(CBasis& basis, const Buchungseingabe& eingabe, const Auftragsentwurf& entwurf,
                                        CDauerAuftrag*& auftrag);
+
+// Executes a stored order alone, up to today: a new one from its first date, a changed one from the day
+// after its newest transaction (deleted ones included), so that no day it has served is booked again.
+// Answers the number of bookings.
+int FuehreGespeichertenAuftragAus(CBasis& basis, CDauerAuftrag& auftrag, bool neu);
 
 // The order that the editor opens for a number: the first one present (not deleted) with that m_nNr.
 CDauerAuftrag* OffenerDauerAuftrag(CBasis& basis, int nr);

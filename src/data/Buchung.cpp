@@ -154,4 +154,20 @@ int BucheGeaendert(CBasis& basis, const Buchungseingabe& eingabe, int nIndex)
     return basis.PositionVonIndex(nIndex);
 }
 
+bool LoescheEndgueltig(CBasis& basis, int position)
+{
+    if (position < 0 || position >= static_cast<int>(basis.m_arrInOut.size()))
+        return false;
+    const CInOut& t = *basis.m_arrInOut[static_cast<size_t>(position)];
+    if (t.m_nStatus <= kEndgueltigGeloescht)
+        return false;
+    if (t.m_nStatus > 0) {
+        basis.m_nLoeschNr -= 1;
+        basis.StorniereTransaktion(position);
+    }
+    basis.MonatGeaendert(t.m_nDatum / 100);
+    basis.EntferneTransaktion(position);
+    return true;
+}
+
 } // namespace velmora

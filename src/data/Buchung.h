@@ -80,4 +80,9 @@ bool Bearbeitbar(const CBasis& basis, int nIndex);
 // back. Returns the transaction's position, or -1 (nothing changed) when it is no longer editable.
 int BucheGeaendert(CBasis& basis, const Buchungseingabe& eingabe, int nIndex);
 
+// Deletes the transaction at that position of m_arrInOut for good and marks its month changed. One that
+// is not deleted yet is deleted first, as the delete command does, so that it leaves the balances.
+// False (nothing changed) when there is no such transaction.
+bool LoescheEndgueltig(CBasis& basis, int position);
+
 } // namespace velmora

@@ -1,5 +1,6 @@
 #include "DauerAuftragsliste.h"
 
+#include "Auftragsentwurf.h"
 #include "Basis.h"
 #include "Sortieren.h"
 #include "Text.h"
@@ -44,6 +45,13 @@ double Jahresbetrag(const CDauerAuftrag& auftrag)
     if (auftrag.m_nZyklus == 0)
         faktor = static_cast<double>(auftrag.m_arrTermine.size());
     return auftrag.m_dBetrag * faktor;
+}
+
+std::string EndeText(const CDauerAuftrag& auftrag, bool deutsch)
+{
+    if (Unbefristet(auftrag))
+        return deutsch ? "unbefristet" : "open-ended";
+    return DatumsText(auftrag.m_nEnde, deutsch);
 }
 
 int VergleicheDauerAuftraege(const CDauerAuftrag& a, const CDauerAuftrag& b, int schluessel)
@@ -112,7 +120,7 @@ void DauerAuftragsListe::ZeigeAlles()
 void DauerAuftragsListe::ZeigeGefiltert()
 {
     const int art = m_nFilterArt;
-    if (art < kSpalteAuftraggeber || art > kSpalteAusfuehrung)
+    if (art < kSpalteAuftraggeber || art > kSpalteEnde)
         return;
     m_arrZeilen.clear();
     Summiere(-1);
@@ -151,8 +159,12 @@ void DauerAuftragsListe::ZeigeGefiltert()
                 if (Format("%5.2f", a.m_dBetrag) == key)
                     Liste(i);
                 break;
-            default:
+            case kSpalteAusfuehrung:
                 if (a.m_strZyklus == key)
+                    Liste(i);
+                break;
+            default:
+                if (EndeText(a, m_basis.Deutsch()) == key)
                     Liste(i);
                 break;
         }
@@ -166,8 +178,9 @@ void DauerAuftragsListe::Summiere(int index, int regel, int eigen, Seite seite)
         return;
     }
     const CDauerAuftrag& a = *m_basis.m_arrDauerAuftraege[static_cast<size_t>(index)];
-    // A deleted order stays listed in grey but counts no more, as a deleted transaction does.
-    if (a.m_n48 <= 0)
+    // The totals are what the orders that still run book in a year: a deleted, inactive or ended order
+    // stays listed but counts no more.
+    if (!Laeuft(a))
         return;
     const double y = Jahresbetrag(a);
     const int k = a.m_nArt;
@@ -204,7 +217,7 @@ bool DauerAuftragsListe::KlickeZelle(int zeile, int spalte)
         return false;
     }
     // The icon column names no entry to filter by.
-    if (spalte < kSpalteAuftraggeber || spalte > kSpalteAusfuehrung)
+    if (spalte < kSpalteAuftraggeber || spalte > kSpalteEnde)
         return m_bFilter != 0;
     m_bFilter = 1;
     m_nFilterArt = spalte;
@@ -299,6 +312,8 @@ std::string DauerAuftragsListe::Zelle(int zeile, int spalte) const
             return Format("%5.2f", a->m_dBetrag);
         case kSpalteAusfuehrung:
             return a->m_strZyklus;
+        case kSpalteEnde:
+            return EndeText(*a, m_basis.Deutsch());
         default:
             return {};
     }
@@ -309,13 +324,24 @@ int DauerAuftragsListe::Icon(int zeile) const
     const CDauerAuftrag* a = AuftragDerZeile(zeile);
     if (!a)
         return 0;
-    return (a->m_nStatus == 1 ? 1 : 0) + (IndexDerZeile(zeile) == m_nMarkiert ? 2 : 0);
+    return (a->m_nStatus == 1 && !Beendet(zeile) ? 1 : 0) + (IndexDerZeile(zeile) == m_nMarkiert ? 2 : 0);
 }
 
 bool DauerAuftragsListe::Geloescht(int zeile) const
 {
     const CDauerAuftrag* a = AuftragDerZeile(zeile);
     return a && a->m_n48 < 0;
+}
+
+bool DauerAuftragsListe::Beendet(int zeile) const
+{
+    const CDauerAuftrag* a = AuftragDerZeile(zeile);
+    return a && a->m_nEnde < m_basis.m_nHeute;
+}
+
+bool DauerAuftragsListe::Laeuft(const CDauerAuftrag& a) const
+{
+    return a.m_n48 > 0 && a.m_nStatus == 1 && a.m_nEnde >= m_basis.m_nHeute;
 }
 
 bool DauerAuftragsListe::SchluesselIstKonto() const
@@ -331,7 +357,7 @@ void DauerAuftragsListe::SetzeSuche(const std::string& text)
 
 bool DauerAuftragsListe::ZelleTrifft(int zeile, int spalte) const
 {
-    if (m_strSuche.empty() || spalte < kSpalteAuftraggeber || spalte > kSpalteAusfuehrung)
+    if (m_strSuche.empty() || spalte < kSpalteAuftraggeber || spalte > kSpalteEnde)
         return false;
     return Klein(Zelle(zeile, spalte)).find(m_strSuche) != std::string::npos;
 }
@@ -343,7 +369,7 @@ int DauerAuftragsListe::ErsteTrefferZeile() const
     if (m_strSuche.empty())
         return 0;
     for (int zeile = 0; zeile < static_cast<int>(m_arrZeilen.size()); ++zeile) {
-        for (int spalte = kSpalteAuftraggeber; spalte <= kSpalteAusfuehrung; ++spalte) {
+        for (int spalte = kSpalteAuftraggeber; spalte <= kSpalteEnde; ++spalte) {
             if (ZelleTrifft(zeile, spalte))
                 return zeile;
         }

@@ -15,7 +15,8 @@ namespace velmora {
 class CBasis;
 struct CDauerAuftrag;
 
-// Columns of the list: 0 the icon and "nr-kind", 1 to 6 the texts, 7 the amount, 8 the cycle text.
+// Columns of the list: 0 the icon and "nr-kind", 1 to 6 the texts, 7 the amount, 8 the cycle text,
+// 9 the last date ("unbefristet" / "open-ended" for an order without one).
 enum DauerAuftragsSpalte
 {
     kSpalteKennung = 0,
@@ -27,11 +28,15 @@ enum DauerAuftragsSpalte
     kSpalteKommentar = 6,
     kSpalteBetrag = 7,
     kSpalteAusfuehrung = 8,
+    kSpalteEnde = 9,
 };
 
 // What an order adds up to in a year: the amount twelve times when monthly, 52 times when weekly,
 // once per fixed date.
 double Jahresbetrag(const CDauerAuftrag& auftrag);
+
+// The last date as the list and the editor show it: "unbefristet" / "open-ended" without an end.
+std::string EndeText(const CDauerAuftrag& auftrag, bool deutsch);
 
 // The list comparison of one key between two orders (keys of Sortierung; kNachDatum stands for the
 // execution column, which does not sort): negative, 0 or positive.
@@ -89,9 +94,13 @@ public:
     int IndexDerZeile(int zeile) const;
     // Text of one cell, as shown (cp1252).
     std::string Zelle(int zeile, int spalte) const;
-    // 0 blank, 1 active, 2 marked, 3 active and marked.
+    // 0 blank, 1 active and not ended, 2 marked, 3 both.
     int Icon(int zeile) const;
     bool Geloescht(int zeile) const;
+    // An order whose last date lies before today: greyed like a deleted one, without the active mark.
+    bool Beendet(int zeile) const;
+    // Whether an order counts in the totals: present, active and not ended.
+    bool Laeuft(const CDauerAuftrag& auftrag) const;
     // Whether the filter key names an own account, which the caption then calls an account.
     bool SchluesselIstKonto() const;
 

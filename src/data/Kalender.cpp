@@ -1,5 +1,7 @@
 #include "Kalender.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 // H. Hinnant's days_from_civil.
@@ -40,6 +42,17 @@ Tag Normalisiere(int nJahr, int nMonat, int nTag)
     const long tage = TageSeitEpoche(nJahr, nMonat, nTag);
     const int wochentag = static_cast<int>(((tage + 3) % 7 + 7) % 7) + 1;
     return {nJahr, nMonat, nTag, wochentag};
+}
+
+int NaechsterTag(int nDatum)
+{
+    const int jahr = nDatum / 10000;
+    const int monat = nDatum / 100 % 100;
+    const int tag = nDatum % 100;
+    if (monat < 1 || monat > 12 || tag < 1 || tag > 31)
+        return nDatum + 1;
+    const Tag naechster = Normalisiere(jahr, monat, std::min(tag, TageImMonat(jahr, monat)) + 1);
+    return naechster.nJahr * 10000 + naechster.nMonat * 100 + naechster.nTag;
 }
 
 int MonatsEnde(int nDatum)

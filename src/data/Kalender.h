@@ -21,6 +21,9 @@ int TageImMonat(int nJahr, int nMonat);
 // (2009-02-29 becomes 2009-03-01), and tells the weekday. Expects month 1..12 and day 1..31.
 Tag Normalisiere(int nJahr, int nMonat, int nTag);
 
+// The day after a date yyyymmdd; a date outside the calendar gives the next int.
+int NaechsterTag(int nDatum);
+
 // Last day of the month of a date yyyymmdd, as yyyymmdd.
 int MonatsEnde(int nDatum);
 

@@ -25,6 +25,18 @@ void SetzeFarbe(CBasis& basis, int eintrag, int colorref)
     basis.m_aFarben[static_cast<size_t>(eintrag) + 3] = DunklereFarbe(farbe, basis.m_dFarbFaktor);
 }
 
+int FarbeDesZweitenJahres(const CBasis& basis, int eintrag)
+{
+    // As the settings window darkens a colour.
+    constexpr double kZweitesJahrFaktor = 0.77;
+    // Below this brightest channel a colour cannot be told from black or from another dark colour.
+    constexpr int kLesbar = 110;
+    const size_t i = static_cast<size_t>(std::clamp(eintrag, 0, 1));
+    const int dunkel = basis.m_aFarben[i + 3];
+    const int hellster = std::max({dunkel & 0xFF, (dunkel >> 8) & 0xFF, (dunkel >> 16) & 0xFF});
+    return hellster >= kLesbar ? dunkel : DunklereFarbe(basis.m_aFarben[i], kZweitesJahrFaktor);
+}
+
 PasswortZustand ZustandDerPasswortFelder(const std::string& passwort, const std::string& bestaetigung)
 {
     if (passwort.empty())

@@ -12,6 +12,10 @@ class CBasis;
 int DunklereFarbe(int colorref, double faktor);
 // Sets the colour of income (0), expenses (1) or transfers (2) and its darker variant (3, 4, 5).
 void SetzeFarbe(CBasis& basis, int eintrag, int colorref);
+// The darker colour of income (0) or expenses (1) that the analyses draw the second year in. The stored
+// variant unless it is so dark that it reads as black (as the first defaults were): then the colour
+// darkened as the settings window darkens it, so that income and expenses stay apart at a glance.
+int FarbeDesZweitenJahres(const CBasis& basis, int eintrag);
 
 // What the two password fields say together.
 enum class PasswortZustand

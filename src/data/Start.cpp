@@ -1,16 +1,19 @@
 #include "Start.h"
 
+#include "Auftragslauf.h"
 #include "Basis.h"
 #include "Dateinamen.h"
+#include "Kalender.h"
 #include "Sicherungen.h"
 #include "Speicherstand.h"
 #include "Wiederherstellung.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace velmora {
 
-void StarteDaten(CBasis& basis, const std::string& datenOrdner, bool wiederherstellen)
+int StarteDaten(CBasis& basis, const std::string& datenOrdner, bool wiederherstellen)
 {
     basis.MonatsTitel();
     basis.m_aFarben = kStandardFarben;
@@ -26,18 +29,24 @@ void StarteDaten(CBasis& basis, const std::string& datenOrdner, bool wiederherst
     // Unset, or a first month before 1900 or after today, which only a damaged file holds: today's month.
     if (basis.m_nErsterMonat < kFruehesterMonat || basis.m_nErsterMonat > basis.m_nHeute / 100)
         basis.m_nErsterMonat = basis.m_nHeute / 100;
-    int start = basis.m_nLetzterAufruf;
     if (basis.LadeMonat(basis.m_nHeute) != 0 && !basis.m_arrFamilien.empty()) {
         const int monat = basis.m_nHeute / 100;
         basis.m_arrLoadedFiles.push_back(
             std::make_unique<CLoadedFiles>(CLoadedFiles{MonatsDateiname(basis.DateiPraefix(), monat), monat, 0}));
-        start = monat * 100 + 1;
     }
-    if (!basis.m_arrFamilien.empty()) {
-        basis.SortiereKategorien();
-        basis.SortiereZielKonten();
-        basis.FuehreDauerAuftraegeAus(start);
-    }
+    if (basis.m_arrFamilien.empty())
+        return 0;
+    basis.SortiereKategorien();
+    basis.SortiereZielKonten();
+    return FuehreAlleAus(basis, NachholBeginn(basis));
+}
+
+int NachholBeginn(const CBasis& basis)
+{
+    // The last run executed every order through its own day, so catching up starts the day after it.
+    // Starting on that day itself would bring back a booking the user deleted for good since. A book
+    // never saved catches up from its first month.
+    return std::max(NaechsterTag(basis.m_nLetzterAufruf), basis.ErsterMonatImBuch() * 100 + 1);
 }
 
 int SpeichereAlles(CBasis& basis)

@@ -12,8 +12,11 @@ class CBasis;
 // current month, start date of the catch-up, usage sorting, due standing orders. A run that restores
 // the recovery copy of a run that ended unexpectedly reads the copy's settings and months in place of
 // the data folder's before anything else, so that the catch-up books nothing twice; the restored
-// months count as changed.
-void StarteDaten(CBasis& basis, const std::string& datenOrdner, bool wiederherstellen = false);
+// months count as changed. Answers how many standing-order bookings the catch-up made.
+int StarteDaten(CBasis& basis, const std::string& datenOrdner, bool wiederherstellen = false);
+
+// The first day the start-up catches up: the day after the last run, not before the book's first month.
+int NachholBeginn(const CBasis& basis);
 
 // Where the book lives: a folder named on the command line wins, then the setting "Path", then the
 // current folder when it holds a book. Empty when none applies: the first run asks.

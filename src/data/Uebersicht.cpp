@@ -3,12 +3,14 @@
 #include "Basis.h"
 #include "Sortieren.h"
 #include "Text.h"
+#include "Vergleich.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -266,11 +268,13 @@ void OverviewListing::ZeigeGefiltert()
                 continue;
             case 9:
             case 10:
-                if (t.m_strAuftraggeber.find(key) != std::string::npos) {
-                    Summiere(i, kRegelPerson, m_basis.IstEigenesKonto(t.m_strAuftraggeber), Seite::Auftraggeber);
+                // The member's own accounts only: neither an external account nor another member's account
+                // whose name merely contains the member's.
+                if (GehoertMitglied(t.m_strAuftraggeber, key)) {
+                    Summiere(i, kRegelPerson, 1, Seite::Auftraggeber);
                     HaengeZeileAn(i);
-                } else if (t.m_strEmpfaenger.find(key) != std::string::npos) {
-                    Summiere(i, kRegelPerson, m_basis.IstEigenesKonto(t.m_strEmpfaenger), Seite::Empfaenger);
+                } else if (GehoertMitglied(t.m_strEmpfaenger, key)) {
+                    Summiere(i, kRegelPerson, 1, Seite::Empfaenger);
                     HaengeZeileAn(i);
                 } else if (m_nFilterArt == 10 && t.m_strNutzniesser == key) {
                     Summiere(i, kRegelNutzniesser);
@@ -290,6 +294,12 @@ void OverviewListing::ZeigeGefiltert()
             case kFilterUKategorieIn:
                 treffer = t.m_strUKategorie == key && t.m_strKategorie == m_strFilterKategorie;
                 break;
+            case kFilterKategorieBeiKonto:
+            case kFilterKategorieBeiFremdkonto:
+            case kFilterKategorieBeiNutzniesser:
+                if (t.m_strKategorie == key)
+                    SummiereAnteil(i, m_nFilterArt - kFilterKategorieBeiKonto + kAuswahlFamilienKonto);
+                continue;
             case 6:
                 treffer = t.m_strKommentar == key;
                 break;
@@ -354,6 +364,30 @@ void OverviewListing::Summiere(int index, int regel, int eigen, Seite seite)
     }
 }
 
+bool OverviewListing::GehoertMitglied(const std::string& referenz, const std::string& mitglied) const
+{
+    std::string person, konto;
+    return m_basis.IstEigenesKonto(referenz, person, konto) == 1 && person == mitglied;
+}
+
+// Lists a transaction that the analyses count under a selection, and adds it to the totals as they do.
+void OverviewListing::SummiereAnteil(int index, int auswahl)
+{
+    const CInOut& t = *m_basis.m_arrInOut[static_cast<size_t>(index)];
+    const Anteil anteil = AnteilVon(t, auswahl, m_strFilterAuswahl);
+    if (!anteil.bEinnahme && !anteil.bAusgabe)
+        return;
+    if (t.m_nStatus > 0) {
+        if (anteil.bEinnahme)
+            m_dEinnahmen += t.m_dBetrag;
+        if (anteil.bAusgabe)
+            m_dAusgaben += t.m_dBetrag;
+        if (t.m_nArt == 2)
+            m_dUmbuchungen += t.m_dBetrag;
+    }
+    HaengeZeileAn(index);
+}
+
 int OverviewListing::IconVon(int index) const
 {
     const CInOut& t = *m_basis.m_arrInOut[static_cast<size_t>(index)];
@@ -386,9 +420,13 @@ const CInOut* OverviewListing::TransaktionDerZeile(int zeile) const
 
 std::string OverviewListing::Filterschluessel() const
 {
+    const std::string schluessel =
+        m_strFilterText.empty() ? std::string(m_basis.Deutsch() ? "(leer)" : "(empty)") : m_strFilterText;
     if (m_nFilterArt == kFilterUKategorieIn)
-        return m_strFilterKategorie + ": " + m_strFilterText;
-    return m_strFilterText;
+        return m_strFilterKategorie + ": " + schluessel;
+    if (m_nFilterArt >= kFilterKategorieBeiKonto && m_nFilterArt <= kFilterKategorieBeiNutzniesser)
+        return m_strFilterAuswahl + ": " + schluessel;
+    return schluessel;
 }
 
 std::string OverviewListing::Zelle(int zeile, int spalte) const
@@ -400,6 +438,35 @@ std::string OverviewListing::Zelle(int zeile, int spalte) const
         return Format("%d-%d", t->m_nIndex, t->m_nArt);
     Zellenpuffer puffer;
     return std::string(Zellentext(*t, spalte, puffer));
+}
+
+std::vector<std::string> OverviewListing::LaengsteTexte(int spalte, size_t anzahl) const
+{
+    std::vector<std::string> laengste;
+    Zellenpuffer puffer;
+    // Dates print in one width: a few rows tell it. An amount prints no longer than a larger one does, so
+    // only amounts above the smallest one kept are printed at all.
+    const size_t zeilen = spalte == 8 ? std::min(anzahl, m_arrZeilen.size()) : m_arrZeilen.size();
+    double kleinsterBetrag = -1.0;
+    for (size_t z = 0; z < zeilen; ++z) {
+        const CInOut& t = *m_basis.m_arrInOut[static_cast<size_t>(m_arrZeilen[z].nTransaktion)];
+        if (spalte == 7 && laengste.size() == anzahl && std::isfinite(t.m_dBetrag) &&
+            std::fabs(t.m_dBetrag) < kleinsterBetrag)
+            continue;
+        const std::string_view text = Zellentext(t, spalte, puffer);
+        if (laengste.size() == anzahl && text.size() <= laengste.back().size())
+            continue;
+        if (std::find(laengste.begin(), laengste.end(), text) != laengste.end())
+            continue;
+        const auto stelle = std::find_if(laengste.begin(), laengste.end(),
+                                         [&](const std::string& t) { return t.size() < text.size(); });
+        laengste.insert(stelle, std::string(text));
+        if (laengste.size() > anzahl)
+            laengste.pop_back();
+        if (spalte == 7 && laengste.size() == anzahl)
+            kleinsterBetrag = std::fabs(std::strtod(laengste.back().c_str(), nullptr));
+    }
+    return laengste;
 }
 
 std::string_view OverviewListing::Zellentext(const CInOut& t, int spalte, Zellenpuffer& puffer) const
@@ -436,7 +503,10 @@ std::string_view OverviewListing::Zellentext(const CInOut& t, int spalte, Zellen
 void OverviewListing::SetzeSuche(const std::string& text)
 {
     m_strSuche = Klein(text);
-    m_bSucheZahl = m_strSuche.find_first_not_of("0123456789 .-/") == std::string::npos;
+    m_bSucheZahl = m_strSuche.find_first_not_of("0123456789 .,-/") == std::string::npos;
+    // "12,50" is typed as a German writes it; the amounts print "12.50".
+    m_strSucheBetrag = m_strSuche;
+    std::replace(m_strSucheBetrag.begin(), m_strSucheBetrag.end(), ',', '.');
 }
 
 bool OverviewListing::ZelleTrifft(int zeile, int spalte) const
@@ -451,7 +521,7 @@ bool OverviewListing::ZelleTrifft(int zeile, int spalte) const
     if (!m_bSucheZahl && (spalte == 8 || (spalte == 7 && std::isfinite(t->m_dBetrag))))
         return false;
     Zellenpuffer puffer;
-    return EnthaeltKlein(Zellentext(*t, spalte, puffer), m_strSuche);
+    return EnthaeltKlein(Zellentext(*t, spalte, puffer), spalte == 7 ? m_strSucheBetrag : m_strSuche);
 }
 
 int OverviewListing::ErsteTrefferZeile() const

@@ -69,6 +69,16 @@ constexpr int kSpalten = 9;
 // is the sub-category, m_strFilterKategorie its category. Kind 5 alone takes a sub-category name that
 // several categories share (a "Sonstiges" in each) from all of them.
 constexpr int kFilterUKategorieIn = 13;
+// Filter kinds of one category within an analyses selection, as its monthly rows sum it: the key is the
+// category, m_strFilterAuswahl the family account, external account or beneficiary selected.
+constexpr int kFilterKategorieBeiKonto = 14;
+constexpr int kFilterKategorieBeiFremdkonto = 15;
+constexpr int kFilterKategorieBeiNutzniesser = 16;
+// The filter kind that lists a category within analyses selection 1 to 3.
+constexpr int FilterKategorieBei(int auswahl)
+{
+    return kFilterKategorieBeiKonto + auswahl - 1;
+}
 
 // Sorts the whole transaction list of the store by one key (stable, O(n log n)).
 void SortiereTransaktionen(CBasis& basis, int schluessel, bool absteigend);
@@ -90,6 +100,7 @@ public:
     int m_nFilterArt = 0;
     std::string m_strFilterText;
     std::string m_strFilterKategorie; // kind kFilterUKategorieIn only
+    std::string m_strFilterAuswahl;   // kinds kFilterKategorieBeiKonto to kFilterKategorieBeiNutzniesser only
     int m_nMarkiertZeile = -1;
     double m_dEinnahmen = 0.0;
     double m_dAusgaben = 0.0;
@@ -107,11 +118,15 @@ public:
     void SortiereTransaktionen(int schluessel);
     void LadeZeitraum();
 
-    // The filter key as the caption shows it: for a sub-category within its category both names.
+    // The filter key as the caption shows it: for a sub-category within its category, or a category within
+    // a selection, both names; an empty key as "(leer)" / "(empty)".
     std::string Filterschluessel() const;
 
     // Text of one cell, as shown and exported (cp1252).
     std::string Zelle(int zeile, int spalte) const;
+    // The texts of a column 1 to 8 with the most characters among the listed rows, at most `anzahl`
+    // different ones, longest first: what the column's width must hold.
+    std::vector<std::string> LaengsteTexte(int spalte, size_t anzahl) const;
     const CInOut* TransaktionDerZeile(int zeile) const;
     const CBasis& Basis() const { return m_basis; }
 
@@ -128,10 +143,13 @@ private:
     std::string_view Zellentext(const CInOut& t, int spalte, Zellenpuffer& puffer) const;
     bool Qualifiziert(const CInOut& t, int bisDatum) const;
     void HaengeZeileAn(int index);
+    bool GehoertMitglied(const std::string& referenz, const std::string& mitglied) const;
+    void SummiereAnteil(int index, int auswahl);
     int IconVon(int index) const;
 
     CBasis& m_basis;
-    bool m_bSucheZahl = false; // the search text could be part of an amount or a date
+    bool m_bSucheZahl = false;    // the search text could be part of an amount or a date
+    std::string m_strSucheBetrag; // the search text with a decimal comma as the amounts print it
 };
 
 } // namespace velmora

@@ -16,7 +16,6 @@ namespace velmora {
 namespace {
 
 constexpr int kTagSpalte = 34;
-constexpr int kEndeVorgabe = 20301231;
 
 QDate AlsDatum(int datum)
 {
@@ -59,6 +58,10 @@ DauerAuftragsPanel::DauerAuftragsPanel(CBasis& basis, QGroupBox& rahmen)
             [this](const QDate& datum) { m_entwurf.m_nBeginn = AlsDatumswert(datum); });
     connect(m_ui->c1044, &QDateEdit::dateChanged, this,
             [this](const QDate& datum) { m_entwurf.m_nEnde = AlsDatumswert(datum); });
+    connect(m_ui->c1118, &QCheckBox::clicked, this, [this](bool offen) {
+        m_entwurf.m_nEnde = offen ? kOffenesEnde : AlsDatumswert(m_ui->c1044->date());
+        m_ui->c1044->setEnabled(!offen);
+    });
     connect(m_ui->c1049, &QRadioButton::clicked, this, [this] { m_entwurf.WaehleMonatlich(); });
     connect(m_ui->c1050, &QRadioButton::clicked, this, [this] { m_entwurf.WaehleWoechentlich(); });
     connect(m_ui->c1053, &QRadioButton::clicked, this, [this] { m_entwurf.WaehleTermine(); });
@@ -93,6 +96,7 @@ void DauerAuftragsPanel::SetzeSprache()
     m_ui->c1048->setText(Sprachtext(deutsch, "Dauerauftrag aktiv", "Standing Order activ"));
     m_ui->c1107->setText(Sprachtext(deutsch, "Beginn des Auftrags", "Order begin"));
     m_ui->c1108->setText(Sprachtext(deutsch, "Ende des Auftrags", "Order end"));
+    m_ui->c1118->setText(Sprachtext(deutsch, "unbefristet", "open-ended"));
     m_ui->c1109->setText(Sprachtext(deutsch, "Zyklus", "Cycle"));
     m_ui->c1049->setText(Sprachtext(deutsch, "monatlich,", "Monthly,"));
     m_ui->c1110->setText(Sprachtext(deutsch, "jeden", "every"));
@@ -108,8 +112,8 @@ void DauerAuftragsPanel::SetzeSprache()
     m_ui->c1054->setDisplayFormat(format);
     m_ui->c1044->setDisplayFormat(format);
 
-    for (QWidget* beschriftet :
-         std::initializer_list<QWidget*>{m_ui->c1048, m_ui->c1049, m_ui->c1050, m_ui->c1053, m_ui->c3, m_ui->c1059})
+    for (QWidget* beschriftet : std::initializer_list<QWidget*>{m_ui->c1048, m_ui->c1118, m_ui->c1049, m_ui->c1050,
+                                                                m_ui->c1053, m_ui->c3, m_ui->c1059})
         beschriftet->setAccessibleName(static_cast<QAbstractButton*>(beschriftet)->text());
     for (QLabel* beschriftung :
          {m_ui->c1107, m_ui->c1108, m_ui->c1109, m_ui->c1110, m_ui->c1111, m_ui->c1112, m_ui->c1113})
@@ -158,14 +162,22 @@ void DauerAuftragsPanel::ZeigeEntwurf()
 {
     const QSignalBlocker aktiv(m_ui->c1048);
     m_ui->c1048->setChecked(m_entwurf.m_nAktiv == 1);
-    // A date the pickers cannot show becomes today or the default end; the draft takes what they show.
+    // An order without an end shows the end of the first date's year as the end the user may set.
+    const bool offen = m_entwurf.m_nEnde >= kOffenesEnde;
+    const int endeVorschlag = m_entwurf.m_nBeginn / 10000 * 10000 + 1231;
+    m_ui->c1118->setChecked(offen);
+    m_ui->c1044->setEnabled(!offen);
+    // A date the pickers cannot show becomes today or the proposed end; the draft takes what they show.
+    int ende = offen ? endeVorschlag : m_entwurf.m_nEnde;
     for (auto [feld, datum, ersatz] : {std::tuple{m_ui->c1054, &m_entwurf.m_nBeginn, QDate::currentDate()},
-                                       std::tuple{m_ui->c1044, &m_entwurf.m_nEnde, AlsDatum(kEndeVorgabe)}}) {
+                                       std::tuple{m_ui->c1044, &ende, AlsDatum(endeVorschlag)}}) {
         const QSignalBlocker still(feld);
         const QDate wert = AlsDatum(*datum);
         feld->setDate(wert.isValid() ? wert : ersatz);
         *datum = AlsDatumswert(feld->date());
     }
+    if (!offen)
+        m_entwurf.m_nEnde = ende;
     QRadioButton* art[] = {m_ui->c1049, m_ui->c1050, m_ui->c1053};
     art[std::clamp(m_entwurf.m_nZyklusArt, 0, 2)]->setChecked(true);
     SetzeZeile(m_ui->c1051, m_entwurf.m_nMonatsTag - 1);

@@ -42,6 +42,7 @@ public:
         kTerminMonat = 1057,
         kTerminTag = 1058,
         kAbbrechen = 1059,
+        kUnbefristet = 1118,
     };
 
     // Sets itself into the frame of the entry window.

@@ -118,13 +118,20 @@ void InOut::UebernimmDauerAuftrag()
         return;
     }
     const Buchungseingabe eingabe = Formular();
-    if (SpeichereDauerAuftrag(m_basis, eingabe, m_dauerAuftrag->Entwurf(), m_dauerAuftrag->Auftrag()) ==
-        Auftragsergebnis::kGeloescht) {
-        // Deleted in the list while it was open here: storing it would bring it back unasked.
-        m_strMeldung = Sprachtext(deutsch, "Der Dauerauftrag wurde inzwischen gelöscht",
-                                  "The standing order has been deleted meanwhile");
-        Zeige();
-        return;
+    switch (SpeichereDauerAuftrag(m_basis, eingabe, m_dauerAuftrag->Entwurf(), m_dauerAuftrag->Auftrag())) {
+        case Auftragsergebnis::kGespeichert:
+            break;
+        case Auftragsergebnis::kGeloescht:
+            // Deleted in the list while it was open here: storing it would bring it back unasked.
+            m_strMeldung = Sprachtext(deutsch, "Der Dauerauftrag wurde inzwischen gelöscht",
+                                      "The standing order has been deleted meanwhile");
+            Zeige();
+            return;
+        case Auftragsergebnis::kKeinBetrag:
+            // An order of 0.00 would book empty transactions for years.
+            m_strMeldung = Sprachtext(deutsch, "Der Betrag muss größer als 0 sein", "The amount must be more than 0");
+            Zeige();
+            return;
     }
     m_ui->c1038->setText(QStringLiteral("0"));
     close();

@@ -10,17 +10,26 @@
 
 #include <QBrush>
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
 
 // Icons of the rows: blank, active, marked, active and marked.
 constexpr int kIcons[] = {132, 141, 134, 142};
-// String-table offsets of the column captions 1 to 8.
+// String-table offsets of the column captions 1 to 8; the end has its caption in the code.
 constexpr int kKoepfe[] = {kTxtAuftraggeber, kTxtEmpfaenger, kTxtNutzniesser, kTxtKategorie,
                            kTxtUKategorie,   kTxtKommentar,  kTxtBetrag,      kTxtAusfuehrung};
 
 } // namespace
+
+QString DauerAuftragsKopf(int sprache, int spalte)
+{
+    if (spalte == kSpalteEnde)
+        return Sprachtext(sprache == kDeutsch, "Ende", "End");
+    return Zeichenkette(sprache, kKoepfe[std::clamp(spalte, 1, 8) - 1]);
+}
 
 DauerAuftragModell::DauerAuftragModell(const CBasis& basis, const DauerAuftragsListe& liste, QObject* eltern)
     : QAbstractTableModel(eltern)
@@ -48,12 +57,12 @@ int DauerAuftragModell::rowCount(const QModelIndex& eltern) const
 
 int DauerAuftragModell::columnCount(const QModelIndex& eltern) const
 {
-    return eltern.isValid() ? 0 : kSpalteAusfuehrung + 1;
+    return eltern.isValid() ? 0 : kSpalteEnde + 1;
 }
 
 QColor DauerAuftragModell::Textfarbe(int zeile) const
 {
-    if (m_liste.Geloescht(zeile))
+    if (m_liste.Geloescht(zeile) || m_liste.Beendet(zeile))
         return kGeloeschtFarbe;
     const CDauerAuftrag* auftrag = m_liste.AuftragDerZeile(zeile);
     const int art = auftrag ? auftrag->m_nArt : 2;
@@ -69,6 +78,8 @@ QString DauerAuftragModell::Zustand(int zeile) const
                                       : Sprachtext(deutsch, "nicht aktiv", "not active"));
     if (m_liste.Geloescht(zeile))
         teile << Sprachtext(deutsch, "gelöscht", "deleted");
+    if (m_liste.Beendet(zeile))
+        teile << Sprachtext(deutsch, "beendet", "ended");
     if (m_liste.Icon(zeile) & 2)
         teile << Sprachtext(deutsch, "markiert", "marked");
     return teile.join(QStringLiteral(", "));
@@ -105,11 +116,10 @@ QVariant DauerAuftragModell::data(const QModelIndex& index, int rolle) const
 
 QVariant DauerAuftragModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const
 {
-    if (richtung != Qt::Horizontal || abschnitt < 0 || abschnitt > kSpalteAusfuehrung)
+    if (richtung != Qt::Horizontal || abschnitt < 0 || abschnitt > kSpalteEnde)
         return {};
     if (rolle == Qt::DisplayRole)
-        return abschnitt == kSpalteKennung ? QStringLiteral(" ")
-                                           : Zeichenkette(m_basis.m_nSprache, kKoepfe[abschnitt - 1]);
+        return abschnitt == kSpalteKennung ? QStringLiteral(" ") : DauerAuftragsKopf(m_basis.m_nSprache, abschnitt);
     if (rolle == Qt::AccessibleTextRole && abschnitt == kSpalteKennung)
         return Sprachtext(m_basis.Deutsch(), "Zustand", "State");
     if (rolle == Qt::TextAlignmentRole)

@@ -1,8 +1,8 @@
 #pragma once
 
 // The rows of the standing-order list, read from the listing in data(): the icon of the active and the
-// marked order, the texts, the amount and the cycle text; deleted orders grey, the others in the colour
-// of their kind, cells matching the search red on yellow.
+// marked order, the texts, the amount, the cycle text and the end; deleted and ended orders grey, the
+// others in the colour of their kind, cells matching the search red on yellow.
 
 #include <QAbstractTableModel>
 
@@ -10,6 +10,9 @@ namespace velmora {
 
 class CBasis;
 class DauerAuftragsListe;
+
+// The caption of a column 1 to 9 in the book's language.
+QString DauerAuftragsKopf(int sprache, int spalte);
 
 class DauerAuftragModell final : public QAbstractTableModel
 {

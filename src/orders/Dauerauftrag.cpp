@@ -7,21 +7,20 @@
 #include "EintragBearbeiten.h"
 #include "Hub.h"
 #include "Meldung.h"
+#include "Mitwachsen.h"
 #include "QtText.h"
+#include "Spaltenbreiten.h"
 #include "Summentafel.h"
 #include "Texte.h"
 #include "ui_Dauerauftrag.h"
 
 #include <QHeaderView>
 #include <QPainter>
-#include <QStyle>
 
 namespace velmora {
 
 namespace {
 
-// Shares of the width W of columns 1 to 7; column 0 is 20 pixels, column 8 takes the rest.
-constexpr double kAnteile[] = {0.15, 0.15, 0.09, 0.13, 0.12, 0.15, 0.07};
 constexpr int kKennungBreite = 20;
 
 } // namespace
@@ -36,7 +35,13 @@ Dauerauftrag::Dauerauftrag(CBasis& basis, Hub& hub, QWidget* eltern)
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setFixedSize(size());
+    // The list takes what the window grows by; the buttons, the search and the totals stay below it.
+    m_wachsen = std::make_unique<Mitwachsen>(*this);
+    m_wachsen->Folge(m_ui->c1020, {0, 0, 1, 1});
+    for (QWidget* unten : {static_cast<QWidget*>(m_ui->c1077), static_cast<QWidget*>(m_ui->c1025),
+                           static_cast<QWidget*>(m_ui->c1116), static_cast<QWidget*>(m_ui->c1092)})
+        m_wachsen->Folge(unten, {0, 1, 0, 0});
+    m_wachsen->Folge(m_ui->c1031, {0, 1, 1, 0});
     m_ui->c1031->hide();
     m_ui->c1025->hide();
 
@@ -45,7 +50,6 @@ Dauerauftrag::Dauerauftrag(CBasis& basis, Hub& hub, QWidget* eltern)
     SetzeSprache();
     m_liste.RichteEin();
     ZeigeListe();
-    RichteSpaltenEin();
 
     connect(m_ui->c1020, &Auftragsansicht::Geklickt, this, &Dauerauftrag::Geklickt);
     connect(m_ui->c1020, &Auftragsansicht::Rechtsklick, this, &Dauerauftrag::Rechtsklick);
@@ -78,24 +82,25 @@ void Dauerauftrag::SetzeSprache()
     m_ui->c1020->setAccessibleName(windowTitle());
 }
 
-// W = list width - scroll bar - 22; the widths are whole pixels, the last column takes what is left.
+// Every column as wide as its caption and its longest cell; room left over is shared out.
 void Dauerauftrag::RichteSpaltenEin()
 {
     QTableView* liste = m_ui->c1020;
-    const int w = liste->width() - liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 22;
-    int summe = kKennungBreite;
     liste->setColumnWidth(kSpalteKennung, kKennungBreite);
-    for (int spalte = kSpalteAuftraggeber; spalte <= kSpalteBetrag; ++spalte) {
-        const int breite = static_cast<int>(kAnteile[spalte - 1] * w);
-        liste->setColumnWidth(spalte, breite);
-        summe += breite;
+    std::vector<int> breiten;
+    for (int spalte = kSpalteAuftraggeber; spalte <= kSpalteEnde; ++spalte) {
+        QStringList texte = {m_modell->headerData(spalte, Qt::Horizontal, Qt::DisplayRole).toString()};
+        for (int zeile = 0; zeile < m_modell->rowCount(); ++zeile)
+            texte << AlsQString(m_liste.Zelle(zeile, spalte));
+        breiten.push_back(TextBreite(*liste, texte));
     }
-    liste->setColumnWidth(kSpalteAusfuehrung, w - summe + 18);
+    PasseSpaltenAn(*liste, kSpalteAuftraggeber, breiten);
 }
 
 void Dauerauftrag::ZeigeListe()
 {
     m_modell->Neu();
+    RichteSpaltenEin();
     m_ui->c1025->setVisible(m_liste.m_bFilter != 0);
     setAccessibleDescription(GemalteTexte().join(QStringLiteral(", ")));
     update();
@@ -155,7 +160,7 @@ void Dauerauftrag::Rechtsklick(int zeile, int, QPoint ecke)
                         Sprachtext(deutsch, "Diesen Eintrag wirklich löschen ?", "Really delete this entry ?"),
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes) {
                 m_liste.Loesche(index);
-                ZeigeListe();
+                Geaendert();
             }
             break;
         case EintragBearbeiten::kBearbeiten:
@@ -164,16 +169,24 @@ void Dauerauftrag::Rechtsklick(int zeile, int, QPoint ecke)
             break;
         case EintragBearbeiten::kWiederherstellen:
             m_liste.StelleWiederHer(index);
-            ZeigeListe();
+            Geaendert();
             break;
         case EintragBearbeiten::kEndgueltigLoeschen:
             m_liste.LoescheEndgueltig(index);
-            ZeigeListe();
+            Geaendert();
             break;
         default:
             Markiere(-1);
             break;
     }
+}
+
+// The main window keeps the recovery copy of every change; it refreshes this list as it does after the
+// editor has stored an order.
+void Dauerauftrag::Geaendert()
+{
+    ZeigeListe();
+    m_hub.Benachrichtige(kAktualisiereDauerAuftraege, 0);
 }
 
 QStringList Dauerauftrag::GemalteTexte() const
@@ -182,6 +195,14 @@ QStringList Dauerauftrag::GemalteTexte() const
     for (const GemalterText& t : BaueSummentafel(m_ui->c1031->geometry(), m_basis, m_liste).texte)
         texte << t.text.simplified();
     return texte;
+}
+
+void Dauerauftrag::resizeEvent(QResizeEvent* ereignis)
+{
+    QDialog::resizeEvent(ereignis);
+    m_wachsen->Ordne();
+    RichteSpaltenEin();
+    ZeigeGanzeZeilen(*m_ui->c1020);
 }
 
 void Dauerauftrag::paintEvent(QPaintEvent* ereignis)

@@ -23,6 +23,7 @@ class CBasis;
 class CPPToolTip;
 class DauerAuftragModell;
 class Hub;
+class Mitwachsen;
 
 class Dauerauftrag final : public QDialog
 {
@@ -52,6 +53,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
     void SetzeSprache();
@@ -63,6 +65,7 @@ private:
     void Suche(const QString& text);
     void ZeigeListe();
     void Markiere(int index);
+    void Geaendert();
 
     std::unique_ptr<Ui::Dauerauftrag> m_ui;
     CBasis& m_basis;
@@ -70,6 +73,7 @@ private:
     DauerAuftragsListe m_liste;
     DauerAuftragModell* m_modell = nullptr;
     CPPToolTip* m_ballons = nullptr;
+    std::unique_ptr<Mitwachsen> m_wachsen;
 };
 
 } // namespace velmora

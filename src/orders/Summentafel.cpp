@@ -1,6 +1,7 @@
 #include "Summentafel.h"
 
 #include "Basis.h"
+#include "DauerAuftragModell.h"
 #include "DauerAuftragsliste.h"
 #include "QtText.h"
 #include "Texte.h"
@@ -20,9 +21,6 @@ constexpr int kWertX = 120; // values from R - 120 ...
 constexpr int kWortX = 180; // ... words from R - 180, further left when a word needs the room
 constexpr int kAbstand = 8; // between a word and its value box
 const QColor kSchluesselFarbe(0, 128, 255);
-// String-table offsets of the filter columns' captions, kinds 1 to 8.
-constexpr int kSpaltenTitel[] = {kTxtAuftraggeber, kTxtEmpfaenger, kTxtNutzniesser, kTxtKategorie,
-                                 kTxtUKategorie,   kTxtKommentar,  kTxtBetrag,      kTxtAusfuehrung};
 
 int Breite(const QString& text, Schrift schrift)
 {
@@ -73,9 +71,8 @@ Summentafel BaueSummentafel(const QRect& flaeche, const CBasis& basis, const Dau
         tafel.texte.push_back(
             {Sprachtext(deutsch, "Gesamt / Jahr", "Total / Year"), {links + 45, oben + 37}, kTitelSchrift, Qt::black});
     } else {
-        const int art = std::clamp(liste.m_nFilterArt, 1, 8);
         const QString spalte = liste.SchluesselIstKonto() ? Zeichenkette(sprache, kTxtKonto)
-                                                          : Zeichenkette(sprache, kSpaltenTitel[art - 1]);
+                                                          : DauerAuftragsKopf(sprache, liste.m_nFilterArt);
         tafel.texte.push_back({spalte, {links + 5, oben + 22}, kTitelSchrift, Qt::black});
         // A long entry is shortened to the room left of the totals; screen readers hear it whole.
         const QString jahr = Sprachtext(deutsch, " / Jahr", " / Year");

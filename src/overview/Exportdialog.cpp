@@ -30,7 +30,7 @@ Exportwahl FrageExportdatei(QWidget* eltern, bool deutsch, const QString& ordner
     // An existing file is replaced without asking: the name the user typed may still get its ending.
     const QString pfad = QFileDialog::getSaveFileName(eltern, QString(), ordner, filter.join(QStringLiteral(";;")),
                                                       &gewaehlt, QFileDialog::DontConfirmOverwrite);
-    return {pfad, gewaehlt == filter.back() ? Exportformat::kCsv : Exportformat::kExcel};
+    return {pfad};
 }
 
 void SetzeExportAntwort(ExportAntwort antwort)

@@ -13,10 +13,10 @@ class QWidget;
 
 namespace velmora {
 
+// The format follows the name the user typed (ExportformatVon), whatever filter the dialog showed.
 struct Exportwahl
 {
     QString strPfad; // empty when cancelled
-    Exportformat format = Exportformat::kExcel;
 };
 
 // The filters of the dialog in the book's language, the Excel one first.

@@ -5,6 +5,7 @@
 #include "Hub.h"
 #include "Kalender.h"
 #include "QtText.h"
+#include "Spaltenbreiten.h"
 #include "UebersichtModell.h"
 #include "Uebersichtsballons.h"
 #include "Uebersichtsliste.h"
@@ -22,9 +23,10 @@ namespace velmora {
 
 namespace {
 
-// Shares of the list width of columns 1 to 8.
-constexpr std::array<double, 8> kSpaltenAnteile = {0.15, 0.15, 0.11, 0.13, 0.12, 0.18, 0.07, 0.09};
 constexpr int kKennungsBreite = 20;
+// The longest texts of a column by their characters that are measured in pixels: a proportional font
+// can make a shorter text the wider one.
+constexpr size_t kGemesseneTexte = 8;
 
 // The sort key of each column; -1 where a header click does not sort.
 constexpr std::array<int, kSpalten> kSortierung = {
@@ -92,7 +94,7 @@ Overview::Overview(CBasis& basis, Hub& hub, QWidget* eltern)
     RichteBallonsEin(*m_ballons);
     FuelleUebersichtsballons(*m_ballons, m_basis, [this](int id) { return Steuerelement(id); });
     m_ui->aussen->activate();
-    RichteSpaltenEin(true);
+    RichteSpaltenEin();
     m_ui->c1019->setFocus();
     m_bEingerichtet = true;
 }
@@ -156,20 +158,19 @@ void Overview::FuelleAuswahl()
     m_ui->c1076->setCurrentIndex(1);
 }
 
-void Overview::RichteSpaltenEin(bool ersteMal)
+// Every column as wide as its caption and its longest cells; room left over is shared out.
+void Overview::RichteSpaltenEin()
 {
     QTableView* liste = m_ui->c1019;
-    const int w = liste->width() - 2 * liste->frameWidth() - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 22;
     liste->setColumnWidth(0, kKennungsBreite);
-    int summe = kKennungsBreite;
+    std::vector<int> breiten;
     for (int spalte = 1; spalte < kSpalten; ++spalte) {
-        const int breite = static_cast<int>(kSpaltenAnteile[static_cast<size_t>(spalte - 1)] * w);
-        liste->setColumnWidth(spalte, breite);
-        if (spalte < kSpalten - 1)
-            summe += breite;
+        QStringList texte = {m_modell->headerData(spalte, Qt::Horizontal, Qt::DisplayRole).toString()};
+        for (const std::string& text : m_liste.LaengsteTexte(spalte, kGemesseneTexte))
+            texte << AlsQString(text);
+        breiten.push_back(TextBreite(*liste, texte));
     }
-    if (ersteMal)
-        liste->setColumnWidth(kSpalten - 1, w - summe + 18);
+    PasseSpaltenAn(*liste, 1, breiten);
 }
 
 void Overview::SetzeDaten()
@@ -183,19 +184,33 @@ void Overview::SetzeDaten()
 
 void Overview::BaueListe()
 {
-    if (m_liste.m_bFilter) {
+    if (m_liste.m_bFilter)
         m_liste.ZeigeGefiltert();
-        if (m_liste.m_nFilterArt != 9 && m_liste.m_nFilterArt != 10)
-            m_ui->c1076->setCurrentIndex(0);
-    } else {
+    else
         m_liste.ZeigeAlle();
-    }
+    ZeigeMitgliedsfilter();
     ZeigeErgebnis();
+}
+
+// "Zeige" names the member a member filter lists, "Gesamt" when nothing is filtered, and stays blank
+// under any other filter.
+void Overview::ZeigeMitgliedsfilter()
+{
+    int eintrag = 1;
+    if (m_liste.m_bFilter) {
+        const bool mitglied = m_liste.m_nFilterArt == 9 || m_liste.m_nFilterArt == 10;
+        const int gefunden =
+            mitglied ? m_ui->c1076->findText(AlsQString(m_liste.m_strFilterText), Qt::MatchExactly) : -1;
+        eintrag = gefunden >= 2 ? gefunden : 0;
+    }
+    m_ui->c1076->setCurrentIndex(eintrag);
 }
 
 void Overview::ZeigeErgebnis()
 {
     m_modell->Neu();
+    if (m_bEingerichtet)
+        RichteSpaltenEin();
     m_ui->c1094->setText(QString::number(m_liste.m_nZeilen));
     BeschreibeGemaltes();
     update();
@@ -214,7 +229,6 @@ void Overview::KopfGeklickt(int spalte)
 
 void Overview::ZelleGeklickt(int zeile, int spalte)
 {
-    m_ui->c1076->setCurrentIndex(0);
     const bool warGefiltert = m_liste.m_bFilter != 0;
     if (zeile < 0) {
         m_liste.m_bNurDauerAuftraege = 0;
@@ -224,6 +238,7 @@ void Overview::ZelleGeklickt(int zeile, int spalte)
             BaueListe();
         else
             update();
+        ZeigeMitgliedsfilter();
         return;
     }
     m_liste.m_bFilter = 1;
@@ -236,20 +251,25 @@ void Overview::ZelleGeklickt(int zeile, int spalte)
     m_ui->c1025->show();
     if (!m_liste.m_bBearbeitung)
         BaueListe();
+    ZeigeMitgliedsfilter();
 }
 
+// The blank entry means no member: it ends a member filter and leaves any other filter as it is.
 void Overview::MitgliedGewaehlt(int eintrag)
 {
-    m_liste.m_bFilter = 1;
-    if (eintrag == 1) {
+    const bool mitgliedsfilter = m_liste.m_bFilter && (m_liste.m_nFilterArt == 9 || m_liste.m_nFilterArt == 10);
+    if (eintrag == 1 || (eintrag == 0 && mitgliedsfilter)) {
         ZeigeGesamt();
         return;
     }
     if (eintrag >= 2) {
+        m_liste.m_bFilter = 1;
         m_liste.m_strFilterText = AlsCp1252(m_ui->c1076->itemText(eintrag));
         m_liste.m_nFilterArt = 9;
         BaueListe();
         m_ui->c1025->show();
+    } else {
+        ZeigeMitgliedsfilter();
     }
     m_ui->c1019->setFocus();
 }
@@ -311,6 +331,10 @@ void Overview::ZeigeMitFilter(int art, int datum1, int datum2, const std::string
         m_liste.m_nFilterArt = art;
         m_liste.m_strFilterKategorie = text1;
         m_liste.m_strFilterText = text2;
+    } else if (art >= kFilterKategorieBeiKonto && art <= kFilterKategorieBeiNutzniesser) {
+        m_liste.m_nFilterArt = art;
+        m_liste.m_strFilterAuswahl = text1;
+        m_liste.m_strFilterText = text2;
     } else {
         m_liste.m_nFilterArt = text2 != text1 ? 5 : 4;
         m_liste.m_strFilterText = text2 != text1 ? text2 : text1;
@@ -338,7 +362,7 @@ QStringList Overview::GemalteTexte() const
     for (const GemalterText& t : Summenbild(m_liste, m_ui->c1117->geometry()).texte)
         texte << t.text.trimmed();
     // The key as it is, not as far as the panel had room for it.
-    if (!m_liste.m_strFilterText.empty() && m_liste.m_nFilterArt > 0)
+    if (m_liste.m_bFilter && m_liste.m_nFilterArt > 0)
         texte[3] = AlsQString(m_liste.Filterschluessel());
     return texte;
 }
@@ -365,7 +389,7 @@ void Overview::resizeEvent(QResizeEvent* ereignis)
 {
     QDialog::resizeEvent(ereignis);
     if (m_bEingerichtet)
-        RichteSpaltenEin(false);
+        RichteSpaltenEin();
 }
 
 } // namespace velmora

@@ -75,9 +75,10 @@ protected:
 private:
     void SetzeSprache();
     void FuelleAuswahl();
-    void RichteSpaltenEin(bool ersteMal);
+    void RichteSpaltenEin();
     void SetzeDaten();
     void BaueListe();
+    void ZeigeMitgliedsfilter();
     void ZeigeErgebnis();
     void BeschreibeGemaltes();
     void KopfGeklickt(int spalte);

@@ -2,6 +2,7 @@
 // the export of the listed table.
 
 #include "Basis.h"
+#include "Buchung.h"
 #include "EintragBearbeiten.h"
 #include "Exportdialog.h"
 #include "Hub.h"
@@ -42,8 +43,7 @@ void Overview::Rechtsklick(int zeile, int spalte)
             m_hub.Benachrichtige(kDatenGeaendert, 0);
             break;
         case EintragBearbeiten::kEndgueltigLoeschen:
-            MonatGeaendert(t);
-            m_basis.EntferneTransaktion(position);
+            LoescheEndgueltig(m_basis, position);
             BaueNachAenderungNeu();
             m_hub.Benachrichtige(kDatenGeaendert, 0);
             break;
@@ -118,8 +118,10 @@ void Overview::Exportiere()
     const Exportwahl wahl = FrageExportdatei(this, deutsch, AlsQString(m_basis.m_strPfad));
     if (wahl.strPfad.isEmpty())
         return;
-    const std::string datei = ExportDatei(QFile::encodeName(wahl.strPfad).toStdString(), wahl.format);
-    if (SchreibeExport(datei, m_liste, wahl.format))
+    const std::string pfad = QFile::encodeName(wahl.strPfad).toStdString();
+    const Exportformat format = ExportformatVon(pfad);
+    const std::string datei = ExportDatei(pfad, format);
+    if (SchreibeExport(datei, m_liste, format))
         return;
     Meldung(this, QMessageBox::Warning, QStringLiteral("Velmora"),
             Sprachtext(deutsch, "Die Datei konnte nicht geschrieben werden:", "The file could not be written:") +

@@ -45,6 +45,8 @@ QString Filterart(const OverviewListing& liste)
         return Zeichenkette(sprache, kSpaltentitel[art - 1]);
     if (art == kFilterUKategorieIn)
         return Zeichenkette(sprache, kTxtUKategorie);
+    if (art >= kFilterKategorieBeiKonto && art <= kFilterKategorieBeiNutzniesser)
+        return Zeichenkette(sprache, kTxtKategorie);
     if (art == 9)
         return QStringLiteral("Person");
     return Zeichenkette(sprache, kTxtKonto);
@@ -103,7 +105,7 @@ Uebersichtsbild Summenbild(const OverviewListing& liste, QRect tafel)
     bild.linie = QLine(wortX, t + 43, r - kLinienRand, t + 43);
 
     const int l = tafel.left();
-    if (liste.m_strFilterText.empty()) {
+    if (!liste.m_bFilter) {
         bild.texte.insert(bild.texte.begin(),
                           {Sprachtext(basis.Deutsch(), "Gesamt", "Total"), {l + 40, t + 35}, kTitelSchrift, Qt::black});
         return bild;

@@ -177,6 +177,13 @@ TEST(Auswertung, EinKlickAufDenMonatsvergleichListetDieTransaktionen)
     EXPECT_EQ((std::vector<Uebersichtswunsch>{{kFilterUKategorieIn, 20261200, 0, "Wohnen", "Miete"},
                                               {kFilterUKategorieIn, 20251200, 0, "Wohnen", "Strom"}}),
               a.hub.wuensche);
+
+    // Under an account the row is the category within that account, so the overview's totals are the row's.
+    a.hub.wuensche.clear();
+    Waehle(a.f(), 1065, kAuswahlFamilienKonto);
+    KlickeZeile(monate, 1);
+    EXPECT_EQ((std::vector<Uebersichtswunsch>{{kFilterKategorieBeiKonto, 20261200, 0, "Anna, Giro", "Wohnen"}}),
+              a.hub.wuensche);
 }
 
 // The colours along the middle line of a bar cell, as runs of equal pixels from the left edge.
@@ -217,7 +224,8 @@ TEST(Auswertung, DieBalkenHabenIhreLaengenUndFarben)
     const int breite = jahre->columnWidth(Vergleichsliste::kBalken) - 1;
     const auto laenge = [breite](double betrag) { return static_cast<int>(betrag * breite / 200.0); };
     const QColor weiss(Qt::white), gruen(0, 164, 0), rot(255, 0, 0), grau(164, 164, 164);
-    const QColor dunkelgruen(0, 60, 0), dunkelrot(85, 0, 0);
+    // The first defaults' darker colours read as black; the second year is drawn readable.
+    const QColor dunkelgruen(0, 126, 0), dunkelrot(196, 0, 0);
     using Laeufe_t = std::vector<std::pair<QColor, int>>;
 
     const int einnahmen = laenge(100) + 2;

@@ -1,6 +1,7 @@
 // The standing orders through the main window: its button opens the list, the list asks the hub for the
 // entry window, the stored order reaches the list and, after "Ende", the files.
 
+#include "Auftragsentwurf.h"
 #include "Bedienung.h"
 #include "Befehle.h"
 #include "CVelmoraDlg.h"
@@ -119,7 +120,7 @@ TEST(Dauerauftraege, VonDerListeBisInDieDateien)
                            {"m_nZyklus", 0},
                            {"m_nStatus", 1},
                            {"m_nBeginn", 20261108},
-                           {"m_nEnde", 20301231},
+                           {"m_nEnde", kOffenesEnde},
                            {"m_n3C", 1},
                            {"m_n40", 0},
                            {"m_nNr", 0},

@@ -13,6 +13,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
@@ -90,6 +91,28 @@ TEST(Hauptfenster, MitFamilieZeigtEsDieKontostaende)
     }
     EXPECT_EQ(QStringLiteral("Konto-Stand"), modell->headerData(2, Qt::Horizontal).toString());
     EXPECT_EQ(1, liste->columnWidth(0));
+}
+
+// Last saved a week back: the start-up books the orders due since, and the status line says how many.
+TEST(Hauptfenster, DieStatuszeileNenntDieNachgeholtenBuchungen)
+{
+    Haushalt haushalt;
+    haushalt.Schreibe([](CBasis& basis) {
+        FamilieMeier(basis);
+        basis.m_nHeute = kHeute - 7;
+        for (int tag : {2, 5, 8, 9}) {
+            auto& auftrag = *basis.m_arrDauerAuftraege.emplace_back(std::make_unique<CDauerAuftrag>());
+            auftrag.m_strAuftraggeber = "Anna, Giro";
+            auftrag.m_strEmpfaenger = "Markt";
+            auftrag.m_dBetrag = 1.0;
+            auftrag.m_nZyklus = tag;
+            auftrag.m_nStatus = 1;
+            auftrag.m_nNr = tag;
+        }
+    });
+    CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
+    EXPECT_EQ(QStringLiteral(" Buchungen aus Daueraufträgen seit dem letzten Start: 3"),
+              fenster.findChild<QLabel*>(QStringLiteral("statusText"))->text());
 }
 
 TEST(Hauptfenster, BenachrichtigungFuelltDieListeUndWechseltDenZustand)

@@ -31,12 +31,18 @@ void SetzeErstenMonat(const TempOrdner& ordner, int monat)
 
 TEST(BeschaedigteWerte, ZaehlerBleibenAmGroesstenWertUndErsterMonatImBuch)
 {
-    // A first month outside the book counts as today's.
+    // A first month outside the book counts as today's. Catching up from the day after the last run reads
+    // March too when the book reaches back that far, with the order's March booking in it.
     struct Fall
     {
         int nErsterMonat;
         int nErwartet;
-    } const faelle[] = {{30000000, 200904}, {-5, 200904}, {189912, 200904}, {200905, 200904}, {200811, 200811}};
+        const char* szTage = "20090405 / 2";
+    } const faelle[] = {{30000000, 200904},
+                        {-5, 200904},
+                        {189912, 200904},
+                        {200905, 200904},
+                        {200811, 200811, "20090305 20090405 / 3"}};
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.nErsterMonat);
         TempOrdner ordner;
@@ -57,7 +63,7 @@ TEST(BeschaedigteWerte, ZaehlerBleibenAmGroesstenWertUndErsterMonatImBuch)
         StarteLauf(b, ordner.Pfad(), 20090410);
         EXPECT_EQ(fall.nErwartet, b.m_nErsterMonat);
         Buche(b, {"Brot", "Anna, Giro", "Stadtwerke", 1.0, 20090410, {}, "Energie"});
-        EXPECT_EQ("20090405 / 2", AuftragsTage(b)) << "the April order ran";
+        EXPECT_EQ(fall.szTage, AuftragsTage(b)) << "the April order ran";
         const CPerson& gelesen = *b.Familie()->m_arrPersonen[0];
         for (int anzahl : {gelesen.m_nAnzahl, gelesen.m_arrKonten[1]->m_nAnzahl, b.m_arrZielKonten[0]->m_nAnzahl,
                            b.m_arrKategorien[0]->m_nAnzahl, b.m_nZaehler})

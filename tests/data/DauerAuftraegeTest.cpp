@@ -236,18 +236,18 @@ TEST(DauerAuftraege, StartHoltDieTageSeitDemLetztenLaufNach)
         const char* szMonate;
     };
     const Fall faelle[] = {
-        {"last run on 10 March, March file present",
+        {"last run on 10 March, March file present: that day was served",
          20090310,
          {9, 10, 25, 26},
          {{-1, 20090305}, {0, 20090309}},
-         {{0, 20090309}, {1, 20090310}, {2, 20090325}},
+         {{0, 20090309}, {2, 20090325}},
          "200903/1 "},
         {"last run in February, no March file",
          20090210,
          {1, 5, 15, 25},
          {{-1, 20090205}},
-         {{0, 20090301}, {1, 20090305}, {2, 20090315}, {3, 20090325}},
-         "200903/1 "},
+         {{2, 20090215}, {3, 20090225}, {0, 20090301}, {1, 20090305}, {2, 20090315}, {3, 20090325}},
+         "200903/1 200902/1 "},
         {"last run in February, March file present",
          20090215,
          {15, 20},

@@ -70,8 +70,8 @@ TEST(DauerAuftragsliste, JahresbetragJeZyklus)
 }
 
 // On opening every order is listed in list order; totals take monthly, weekly and fixed-date orders by
-// their yearly amount, a transfer only as a transfer, and the inactive order too. A deleted order is
-// listed but counts no more; "Zeige Alles" leaves it out.
+// their yearly amount, a transfer only as a transfer. A deleted or inactive order is listed but counts
+// no more; "Zeige Alles" leaves the deleted one out.
 TEST(DauerAuftragsliste, OeffnenUndZeigeAlles)
 {
     CBasis b;
@@ -80,14 +80,41 @@ TEST(DauerAuftragsliste, OeffnenUndZeigeAlles)
     DauerAuftragsListe liste(b);
     liste.RichteEin();
     EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5}), liste.m_arrZeilen);
-    EXPECT_EQ("24000.00/210.00/1120.00", Summen(liste));
+    EXPECT_EQ("24000.00/150.00/1120.00", Summen(liste));
     EXPECT_TRUE(liste.Geloescht(1));
     EXPECT_EQ(1, liste.Icon(0));
     EXPECT_EQ(0, liste.Icon(5)) << "inactive";
 
     liste.ZeigeAlles();
     EXPECT_EQ((std::vector<int>{0, 2, 3, 4, 5}), liste.m_arrZeilen);
-    EXPECT_EQ("24000.00/210.00/1120.00", Summen(liste));
+    EXPECT_EQ("24000.00/150.00/1120.00", Summen(liste));
+}
+
+// An order that ended before today stays listed, greyed and without the active mark, and counts no
+// more, so that an old and a new rent are not both in the year. The end column names an order without
+// an end; a click on it filters like any other cell.
+TEST(DauerAuftragsliste, BeendeteAuftraegeZaehlenNicht)
+{
+    CBasis b;
+    Auftraege(b);
+    b.m_nHeute = 20090315;
+    b.m_arrDauerAuftraege[1]->m_nEnde = 20090314;
+    b.m_arrDauerAuftraege[4]->m_nEnde = 20090315;
+    b.m_arrDauerAuftraege[0]->m_nEnde = kOffenesEnde;
+    DauerAuftragsListe liste(b);
+    liste.RichteEin();
+    EXPECT_EQ("24000.00/150.00/1120.00", Summen(liste));
+    EXPECT_EQ((std::vector<bool>{false, true, false, false, false, false}),
+              (std::vector<bool>{liste.Beendet(0), liste.Beendet(1), liste.Beendet(2), liste.Beendet(3),
+                                 liste.Beendet(4), liste.Beendet(5)}));
+    EXPECT_EQ(0, liste.Icon(1));
+    EXPECT_EQ(1, liste.Icon(4));
+    EXPECT_EQ("unbefristet", liste.Zelle(0, kSpalteEnde));
+    EXPECT_EQ("14. 3.2009", liste.Zelle(1, kSpalteEnde));
+    b.m_nSprache = kEnglisch;
+    EXPECT_EQ("open-ended", liste.Zelle(0, kSpalteEnde));
+    liste.KlickeZelle(0, kSpalteEnde);
+    EXPECT_EQ(std::vector<int>{0}, liste.m_arrZeilen);
 }
 
 // A click on a cell lists the orders with that entry and sums them by the column's rule: by the paying
@@ -106,7 +133,7 @@ TEST(DauerAuftragsliste, FilterNachZelle)
     } faelle[] = {
         {2, kSpalteEmpfaenger, "Anna, Spar", {2}, "600.00/0.00/600.00", true},
         {2, kSpalteAuftraggeber, "Anna, Giro", {0, 1, 2, 3}, "24000.00/2320.00/1120.00", true},
-        {3, kSpalteEmpfaenger, "Bernd, Giro", {3, 4, 5}, "520.00/210.00/520.00", true},
+        {3, kSpalteEmpfaenger, "Bernd, Giro", {3, 4, 5}, "520.00/150.00/520.00", true},
         {1, kSpalteEmpfaenger, "Vermieter", {1}, "0.00/1200.00/0.00", false},
         {3, kSpalteNutzniesser, "Bernd", {3}, "520.00/0.00/520.00", false},
         {1, kSpalteKategorie, "Wohnen", {1, 4}, "0.00/1350.00/0.00", false},
@@ -165,7 +192,7 @@ TEST(DauerAuftragsliste, KopfSortiert)
     liste.KlickeKopf(kSpalteBetrag);
     EXPECT_EQ((std::vector<int>{5, 3, 2, 4, 1, 0}), Nummern(b, liste));
     EXPECT_EQ(0, liste.m_bFilter);
-    EXPECT_EQ("24000.00/1410.00/1120.00", Summen(liste));
+    EXPECT_EQ("24000.00/1350.00/1120.00", Summen(liste));
     liste.KlickeKopf(kSpalteBetrag);
     EXPECT_EQ((std::vector<int>{0, 1, 2, 4, 3, 5}), Nummern(b, liste)) << "equal amounts keep their order";
     liste.KlickeKopf(kSpalteAuftraggeber);
@@ -192,10 +219,10 @@ TEST(DauerAuftragsliste, LoeschenWiederherstellenEntfernen)
     EXPECT_EQ(-4, b.m_arrDauerAuftraege[1]->m_n48);
     EXPECT_EQ(-1, liste.m_nMarkiert);
     EXPECT_TRUE(liste.Geloescht(1));
-    EXPECT_EQ("24000.00/210.00/1120.00", Summen(liste));
+    EXPECT_EQ("24000.00/150.00/1120.00", Summen(liste));
     liste.StelleWiederHer(1);
     EXPECT_EQ(1, b.m_arrDauerAuftraege[1]->m_n48);
-    EXPECT_EQ("24000.00/1410.00/1120.00", Summen(liste));
+    EXPECT_EQ("24000.00/1350.00/1120.00", Summen(liste));
     liste.LoescheEndgueltig(1);
     EXPECT_EQ((std::vector<int>{0, 2, 3, 4, 5}), Nummern(b, liste));
     liste.LoescheEndgueltig(17);

@@ -1,6 +1,7 @@
 #include "Uebersicht.h"
 #include "Hilfen.h"
 #include "Text.h"
+#include "Vergleich.h"
 
 #include <gtest/gtest.h>
 
@@ -247,6 +248,8 @@ TEST(Uebersicht, SucheMarkiertZellenOhneRuecksichtAufGrossschreibung)
         {"aNNa", 0, {{0, 2}, {0, 3}, {1, 1}}},
         {" 3.2009", 0, {{0, 8}, {1, 8}}},
         {"12.5", 1, {{1, 7}}},
+        {"12,50", 1, {{1, 7}}},
+        {"anna, giro", 0, {{0, 2}, {1, 1}}},
         {"0-0", -1, {}},
         {"zzz", -1, {}},
         {"", 0, {}},
@@ -295,6 +298,87 @@ TEST(Uebersicht, LadeZeitraumLaedtDieMonateDesBereichs)
     EXPECT_EQ((std::vector<int>{20090315, 20090215}), daten);
     liste.ZeigeAlle();
     EXPECT_EQ(std::vector<int>{1}, Zeilen(liste));
+}
+
+// A member filter lists the member's own accounts only: not an external account nor another member's
+// account whose name contains the member's. An empty key filters for empty cells and names itself.
+TEST(Uebersicht, MitgliedGenauUndLeererSchluessel)
+{
+    CBasis b;
+    Maerz(b);
+    NeuesKonto(NeuesMitglied(*b.m_arrFamilien[0], "Lena"), "Giro");
+    NeuesKonto(*b.m_arrFamilien[0]->m_arrPersonen[0], "Sparbuch Lena");
+    NeueBuchung(b, "Lena, Giro", "Aldi", 3.0, 20090302, 1);
+    NeueBuchung(b, "Lenas Tante", "Anna, Giro", 4.0, 20090302, 0);
+    NeueBuchung(b, "Anna, Giro", "Anna, Sparbuch Lena", 6.0, 20090302, 2);
+    OverviewListing liste(b);
+    liste.m_bFilter = 1;
+    for (int art : {9, 10}) {
+        liste.m_nFilterArt = art;
+        liste.m_strFilterText = "Lena";
+        liste.ZeigeGefiltert();
+        EXPECT_EQ(std::vector<int>{11}, Zeilen(liste)) << art;
+        EXPECT_EQ("0.00/3.00/0.00", Summen(liste)) << art;
+    }
+    liste.m_nFilterArt = 6;
+    liste.m_strFilterText.clear();
+    liste.ZeigeGefiltert();
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 7, 8, 10, 11, 12, 13}), Zeilen(liste));
+    EXPECT_EQ("(leer)", liste.Filterschluessel());
+    b.m_nSprache = kEnglisch;
+    EXPECT_EQ("(empty)", liste.Filterschluessel());
+}
+
+// The widest texts of a column by their characters, each once, longest first: the column's width.
+TEST(Uebersicht, LaengsteTexteEinerSpalte)
+{
+    CBasis b;
+    Maerz(b);
+    OverviewListing liste(b);
+    liste.ZeigeAlle();
+    EXPECT_EQ((std::vector<std::string>{"Versicherung", "Taschengeld"}), liste.LaengsteTexte(4, 2));
+    EXPECT_EQ((std::vector<std::string>{"2000.00", "1000.00", "100.00"}), liste.LaengsteTexte(7, 3));
+    EXPECT_EQ(std::vector<std::string>{" 1. 3.2009"}, liste.LaengsteTexte(8, 1));
+}
+
+// A row of the analyses under an account, external-account or beneficiary selection lists exactly the
+// transactions it sums: the overview's income and expenses equal the row's.
+TEST(Uebersicht, KategorieInDerAuswahlWieDieAuswertung)
+{
+    const struct
+    {
+        int nAuswahl;
+        const char* szName;
+    } faelle[] = {{kAuswahlFamilienKonto, "Anna, Giro"},
+                  {kAuswahlFamilienKonto, "Bernd, Giro"},
+                  {kAuswahlFremdKonto, "Aldi"},
+                  {kAuswahlNutzniesser, "Anna"},
+                  {kAuswahlNutzniesser, "Bernd"}};
+    for (const auto& fall : faelle) {
+        TempOrdner ordner;
+        CBasis b;
+        Maerz(b);
+        b.m_strPfad = ordner.Pfad();
+        for (const char* kategorie : {"Gehalt", "Essen", "Sparen", "Taschengeld", "Versicherung", "Pfand"})
+            NeueKategorie(b, kategorie);
+        Vergleich vergleich(b);
+        vergleich.Beginne();
+        vergleich.SetzePerioden(2009, 3, 2009, 3);
+        vergleich.Waehle(fall.nAuswahl, fall.szName);
+        OverviewListing liste(b);
+        liste.m_bFilter = 1;
+        liste.m_nFilterArt = FilterKategorieBei(fall.nAuswahl);
+        liste.m_strFilterAuswahl = fall.szName;
+        for (const CUKategorie* zeile : vergleich.Monatseintraege()) {
+            liste.m_strFilterText = zeile->m_strName;
+            liste.ZeigeGefiltert();
+            EXPECT_EQ(Format("%.2f/%.2f", zeile->m_dSumme1, zeile->m_dSumme2),
+                      Format("%.2f/%.2f", liste.m_dEinnahmen, liste.m_dAusgaben))
+                << fall.szName << " " << zeile->m_strName;
+        }
+        liste.m_strFilterText = "Essen";
+        EXPECT_EQ(std::string(fall.szName) + ": Essen", liste.Filterschluessel());
+    }
 }
 
 } // namespace

@@ -548,6 +548,17 @@ TEST(Programmeinstellungen, FarbeSetztAuchDieDunklereVariante)
     }
 }
 
+// The first defaults' dark green and dark red read as black: the second year takes the colours darkened
+// as the settings window darkens them. A readable stored variant stays.
+TEST(Programmeinstellungen, ZweitesJahrBleibtLesbar)
+{
+    CBasis b;
+    EXPECT_EQ(0x007E00, FarbeDesZweitenJahres(b, 0));
+    EXPECT_EQ(0x0000C4, FarbeDesZweitenJahres(b, 1));
+    SetzeFarbe(b, 1, 0x3264C8);
+    EXPECT_EQ(0x264D9A, FarbeDesZweitenJahres(b, 1));
+}
+
 TEST(Programmeinstellungen, PasswortGiltNurWennBeideFelderGleichSind)
 {
     struct Fall

@@ -193,7 +193,13 @@ TEST(DauerAuftragsPanel, UebernehmenBuchtWasFaelligIst)
         fenster.Tippe(QString());
         Klicke(*fenster, P::kUebernehmen);
         EXPECT_EQ(QStringLiteral("Kein Betrag eingegeben"), fenster->Meldungstext());
+        fenster.Tippe(QStringLiteral("0,00"));
+        Klicke(*fenster, P::kUebernehmen);
+        EXPECT_EQ(QStringLiteral("Der Betrag muss größer als 0 sein"), fenster->Meldungstext());
         ASSERT_TRUE(basis.m_arrDauerAuftraege.empty());
+        // A new order runs until the user sets an end.
+        EXPECT_TRUE(static_cast<QAbstractButton&>(fenster.Element(P::kUnbefristet)).isChecked());
+        EXPECT_FALSE(Aktiv(fenster, P::kEnde));
         fenster.Tippe(QStringLiteral("25"));
         Klicke(*fenster, P::kUebernehmen);
         RaeumeAuf();
@@ -203,7 +209,7 @@ TEST(DauerAuftragsPanel, UebernehmenBuchtWasFaelligIst)
     const CDauerAuftrag& a = *basis.m_arrDauerAuftraege[0];
     EXPECT_EQ(20, a.m_nZyklus);
     EXPECT_EQ(20240215, a.m_nBeginn);
-    EXPECT_EQ(20301231, a.m_nEnde);
+    EXPECT_TRUE(Unbefristet(a));
     ASSERT_EQ(1u, basis.m_arrInOut.size());
     EXPECT_EQ(20240220, basis.m_arrInOut[0]->m_nDatum);
     EXPECT_EQ(a.m_nNr, basis.m_arrInOut[0]->m_nDauerAuftragNr);
@@ -254,12 +260,16 @@ TEST(DauerAuftragsPanel, LadenZeigtDenAuftrag)
     EXPECT_GT(fenster->height(), vorher);
     EXPECT_EQ(fenster->height() - 15, rahmen.geometry().bottom() + 1) << "15 pixels below the panel";
 
+    EXPECT_FALSE(static_cast<QAbstractButton&>(fenster.Element(P::kUnbefristet)).isChecked()) << "ends 2030";
+
     SortiereDauerAuftraege(basis, kNachAuftraggeber, true);
     ASSERT_EQ(9, basis.m_arrDauerAuftraege[0]->m_nNr) << "Arbeitgeber sorts first";
     Klicke(*fenster, P::kAktiv);
+    Klicke(*fenster, P::kUnbefristet);
     Klicke(*fenster, P::kUebernehmen);
     EXPECT_EQ(31.0, basis.m_arrDauerAuftraege[0]->m_dBetrag);
     EXPECT_EQ(1, basis.m_arrDauerAuftraege[0]->m_nStatus);
+    EXPECT_TRUE(Unbefristet(*basis.m_arrDauerAuftraege[0]));
     EXPECT_EQ(30.0, basis.m_arrDauerAuftraege[1]->m_dBetrag);
 }
 

@@ -174,7 +174,7 @@ TEST(Dauerauftrag, UmbuchungNachKontoGefiltert)
 }
 
 // Deleting asks first, then greys the row and takes it out of the totals; "Zeige Alles" no longer lists
-// it; restoring gives it back its colour; deleting for good removes it.
+// it; restoring gives it back its colour; deleting for good removes it. Each tells the main window.
 TEST(Dauerauftrag, LoeschenWiederherstellenEndgueltig)
 {
     Haushalt h;
@@ -209,7 +209,9 @@ TEST(Dauerauftrag, LoeschenWiederherstellenEndgueltig)
     fenster.Befehl(1, EintragBearbeiten::kEndgueltigLoeschen);
     ASSERT_EQ(1u, h.basis.m_arrDauerAuftraege.size());
     EXPECT_EQ(1, fenster.Zeilen());
-    EXPECT_TRUE(hub.nachrichten.empty());
+    // Each change reaches the main window, which keeps the recovery copy.
+    const std::vector<std::pair<int, int>> erwartet(3, {kAktualisiereDauerAuftraege, 0});
+    EXPECT_EQ(erwartet, hub.nachrichten);
 }
 
 // Edit and "Neuer Dauer-Auftrag" ask the main window for the entry window; a cancelled pop-up or

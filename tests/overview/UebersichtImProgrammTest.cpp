@@ -208,7 +208,7 @@ TEST(UebersichtImProgramm, ExportSchreibtDieAngezeigteTabelle)
         SetzeExportAntwort([&](const QString& start, const QStringList& angeboten) {
             ordner = start;
             filter = angeboten;
-            return Exportwahl{QString::fromStdString(ziel.string()), Exportformat::kExcel};
+            return Exportwahl{QString::fromStdString(ziel.string())};
         });
         Klicke(*fenster, Overview::kExport);
         EXPECT_EQ(QString::fromStdString(haushalt.Ordner()), ordner);
@@ -217,11 +217,15 @@ TEST(UebersichtImProgramm, ExportSchreibtDieAngezeigteTabelle)
         EXPECT_EQ(sprache == kDeutsch ? deutsch : englisch, Inhalt(ziel.string() + ".xls"));
         EXPECT_FALSE(std::filesystem::exists(ziel));
 
-        SetzeExportAntwort([&](const QString&, const QStringList&) {
-            return Exportwahl{QString::fromStdString(haushalt.Ordner() + "/liste"), Exportformat::kCsv};
-        });
-        Klicke(*fenster, Overview::kExport);
-        EXPECT_EQ(0u, Inhalt(haushalt.Ordner() + "/liste.csv").find("\xEF\xBB\xBF"));
+        // The name decides the format, whatever filter the dialog showed.
+        for (const char* name : {"/haushalt.csv", "/liste"}) {
+            SetzeExportAntwort([&](const QString&, const QStringList&) {
+                return Exportwahl{QString::fromStdString(haushalt.Ordner() + name)};
+            });
+            Klicke(*fenster, Overview::kExport);
+        }
+        EXPECT_EQ(0u, Inhalt(haushalt.Ordner() + "/haushalt.csv").find("\xEF\xBB\xBF"));
+        EXPECT_EQ(sprache == kDeutsch ? deutsch : englisch, Inhalt(haushalt.Ordner() + "/liste.xls"));
 
         const auto vorher = std::distance(std::filesystem::directory_iterator(haushalt.Ordner()), {});
         SetzeExportAntwort([](const QString&, const QStringList&) { return Exportwahl{}; });
@@ -231,9 +235,8 @@ TEST(UebersichtImProgramm, ExportSchreibtDieAngezeigteTabelle)
         EXPECT_TRUE(meldungen.texte.empty());
 
         const std::string fehlt = haushalt.Ordner() + "/fehlt/liste.xls";
-        SetzeExportAntwort([&](const QString&, const QStringList&) {
-            return Exportwahl{QString::fromStdString(fehlt), Exportformat::kExcel};
-        });
+        SetzeExportAntwort(
+            [&](const QString&, const QStringList&) { return Exportwahl{QString::fromStdString(fehlt)}; });
         Klicke(*fenster, Overview::kExport);
         SetzeExportAntwort({});
         ASSERT_EQ(1u, meldungen.texte.size());

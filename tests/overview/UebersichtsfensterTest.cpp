@@ -135,6 +135,34 @@ TEST(Uebersicht, MitgliedFiltertMitDessenSummenregel)
     EXPECT_EQ(19.75, liste.m_dAusgaben);
 }
 
+// The overview never filters without saying so: the blank "Zeige" entry is no member filter, an empty
+// cell filters for empty cells under its own caption, and a member filter set from another window shows
+// its member.
+TEST(Uebersicht, ZeigeNenntJedenFilter)
+{
+    Uebersichtshaushalt haushalt;
+    TestHub hub;
+    Uebersichtsfenster fenster(haushalt.Basis(), hub);
+    auto* auswahl = Element<QComboBox>(*fenster, Overview::kAuswahl);
+    for (int eintrag : {0, 2, 0}) {
+        auswahl->setCurrentIndex(eintrag);
+        emit auswahl->activated(eintrag);
+    }
+    EXPECT_EQ(0, fenster->Liste().m_bFilter);
+    EXPECT_EQ(5u, fenster.Spalte(7).size()) << "the standing order's booking too";
+    EXPECT_EQ(1, auswahl->currentIndex());
+
+    fenster.KlickeZelle(4, 6);
+    EXPECT_EQ(QStringLiteral("Kommentar"), fenster->GemalteTexte()[2]);
+    EXPECT_EQ(QStringLiteral("(leer)"), fenster->GemalteTexte()[3]);
+    for (const QString& kommentar : fenster.Spalte(6))
+        EXPECT_EQ(QString(), kommentar);
+    EXPECT_EQ(0, auswahl->currentIndex());
+
+    fenster->ZeigeMitFilter(10, 20240301, 20240331, "Bernd", "Bernd");
+    EXPECT_EQ(QStringLiteral("Bernd"), auswahl->currentText());
+}
+
 // Deleting needs a yes and takes the booking off the balances; restoring books it again. The row stays,
 // grey while deleted, and the month is marked changed.
 TEST(Uebersicht, LoeschenUndWiederherstellenLassenDieStaendeStehen)

@@ -358,7 +358,7 @@ TEST_F(CliTest, DauerauftraegeWieImFenster)
     ASSERT_EQ(dump["m_arrDauerAuftraege"].size(), alle.size());
     for (size_t i = 0; i < alle.size(); ++i) {
         const Json& a = dump["m_arrDauerAuftraege"][i];
-        ASSERT_EQ(9u, alle[i].size());
+        ASSERT_EQ(10u, alle[i].size());
         EXPECT_EQ(Format("%d-%d", a["m_nNr"].get<int>(), a["m_nArt"].get<int>()), alle[i][0]);
         EXPECT_EQ(a["m_strZyklus"].get<std::string>(), alle[i][8]);
     }
@@ -521,7 +521,10 @@ TEST_F(CliTest, FalscheAufrufeUndFehler)
         {{"startup", Haushalt(), "--today", "20261208", "--now", "1260"}, 2, "HHMM"},
         {{"list", Haushalt(), "--from", "2026111", "--to", "20261130"}, 2, "YYYYMMDD"},
         {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--key", "x"}, 2, "--key belongs to --filter"},
-        {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "14"}, 2, "from 0 to 13"},
+        {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "17"}, 2, "from 0 to 16"},
+        {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "14", "--key", "x"},
+         2,
+         "--filter 14 to 16 need --within"},
         {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--filter", "5", "--key", "x", "--category",
           "y"},
          2,
@@ -529,7 +532,16 @@ TEST_F(CliTest, FalscheAufrufeUndFehler)
         {{"list", Haushalt(), "--from", "20261101", "--to", "20261130", "--sort", "size"}, 2, "--sort wants"},
         {{"generate", leer, "--years", "0"}, 2, "from 1 to 100"},
         {{"orders", Haushalt(), "--key", "x"}, 2, "--filter and --key belong together"},
-        {{"orders", Haushalt(), "--filter", "9", "--key", "x"}, 2, "from 1 to 8"},
+        {{"orders", Haushalt(), "--filter", "10", "--key", "x"}, 2, "from 1 to 9"},
+        {{"order", Haushalt(), "--nr", "1", "--new"}, 2, "either --nr N or --new"},
+        {{"order", Haushalt(), "--today", kHeute, "--nr", "0", "--day", "32"}, 2, "from 1 to 31"},
+        {{"order", Haushalt(), "--today", kHeute, "--nr", "0", "--dates", "0230"}, 2, "--dates wants"},
+        {{"order", Haushalt(), "--new", "--payer", "x"}, 2, "--new needs --payee"},
+        {{"order", Haushalt(), "--today", kHeute, "--nr", "0", "--payee", "Nirgendwo"}, 2, "no row of its list"},
+        {{"order", Haushalt(), "--today", kHeute, "--nr", "0", "--amount", "0,00"}, 1, "more than 0"},
+        {{"order", Haushalt(), "--today", kHeute, "--nr", "99999", "--delete"}, 1, "no present standing order"},
+        {{"purge", Haushalt(), "--date", kHeute}, 2, "--index is missing"},
+        {{"purge", Haushalt(), "--today", kHeute, "--date", kHeute, "--index", "99999"}, 1, "no transaction 99999"},
         {{"orders", Haushalt(), "--ascending"}, 2, "--ascending belongs to --sort"},
         {{"generate", leer, "--years", "1", "--orders", "-1"}, 2, "from 0 to 10000"},
         {{"dump", s_temp->Pfad() + "/nirgends"}, 1, "no such folder"},
@@ -557,6 +569,79 @@ TEST_F(CliTest, FalscheAufrufeUndFehler)
         EXPECT_EQ("", lauf.aus) << aufruf;
     }
     EXPECT_TRUE(std::filesystem::is_empty(leer));
+}
+
+// order changes a standing order as the panel does: a new day books nothing it has served, and the
+// balances stay; a new order runs without an end; the list's delete, restore and delete for good. purge
+// deletes a transaction for good, and a second start that day does not bring it back.
+TEST_F(CliTest, OrderUndPurgeWieDieFenster)
+{
+    const std::string ordner = s_temp->Unterordner("auftraege");
+    std::filesystem::copy(Haushalt(), ordner, std::filesystem::copy_options::recursive);
+    const auto alle = [&] { return JsonVon({"dump", ordner, "--today", kHeute, "--all-months"}); };
+    const Json vorher = alle();
+    int nr = -1;
+    for (const Json& a : vorher["m_arrDauerAuftraege"]) {
+        const int zyklus = a["m_nZyklus"].get<int>();
+        // Due by 8 December, so it has booked this month; the 28th falls due after today.
+        if (nr < 0 && a["m_nStatus"] == 1 && zyklus > 0 && zyklus <= 8)
+            nr = a["m_nNr"].get<int>();
+    }
+    ASSERT_GE(nr, 0);
+    const Json geaendert =
+        JsonVon({"order", ordner, "--today", kHeute, "--nr", std::to_string(nr), "--day", "28", "--save"});
+    EXPECT_EQ(28, geaendert["m_nZyklus"]);
+    EXPECT_FALSE(geaendert["open_ended"].is_null());
+    const Json danach = alle();
+    EXPECT_EQ(vorher["m_arrInOut"].size(), danach["m_arrInOut"].size());
+    EXPECT_EQ(vorher["m_arrFamilien"], danach["m_arrFamilien"]);
+
+    const Json& familie = vorher["m_arrFamilien"][0]["m_arrPersonen"][0];
+    const std::string mitglied = familie["m_strName"].get<std::string>();
+    const std::string konto = mitglied + ", " + familie["m_arrKonten"][0]["m_strName"].get<std::string>();
+    const Json& kategorie = vorher["m_arrKategorien"][0];
+    const Json neu = JsonVon({"order",
+                              ordner,
+                              "--today",
+                              kHeute,
+                              "--new",
+                              "--payer",
+                              konto,
+                              "--payee",
+                              vorher["m_arrZielKonten"][0]["m_strName"].get<std::string>(),
+                              "--beneficiary",
+                              mitglied,
+                              "--category",
+                              kategorie["m_strName"].get<std::string>(),
+                              "--subcategory",
+                              kategorie["m_arrUKategorien"][0]["m_strName"].get<std::string>(),
+                              "--amount",
+                              "12,50",
+                              "--weekday",
+                              "3",
+                              "--save"});
+    EXPECT_EQ(true, neu["open_ended"]);
+    EXPECT_EQ(12.5, neu["m_dBetrag"]);
+    EXPECT_EQ(53, neu["m_nZyklus"]);
+    const std::string neueNr = std::to_string(neu["m_nNr"].get<int>());
+    EXPECT_GT(0, JsonVon({"order", ordner, "--today", kHeute, "--nr", neueNr, "--delete", "--save"})["m_n48"]);
+    EXPECT_EQ(1, JsonVon({"order", ordner, "--today", kHeute, "--nr", neueNr, "--restore", "--save"})["m_n48"]);
+    JsonVon({"order", ordner, "--today", kHeute, "--nr", neueNr, "--purge", "--save"});
+    EXPECT_EQ(danach["m_arrDauerAuftraege"].size(), alle()["m_arrDauerAuftraege"].size());
+
+    const Json monat = JsonVon({"dump", ordner, "--today", kHeute});
+    const Json* gebucht = nullptr;
+    for (const Json& t : monat["m_arrInOut"]) {
+        if (!gebucht && t["m_nDauerAuftragNr"].get<int>() >= 0)
+            gebucht = &t;
+    }
+    ASSERT_NE(nullptr, gebucht);
+    const Json geloescht =
+        JsonVon({"purge", ordner, "--today", kHeute, "--date", std::to_string((*gebucht)["m_nDatum"].get<int>()),
+                 "--index", std::to_string((*gebucht)["m_nIndex"].get<int>()), "--save"});
+    EXPECT_EQ(*gebucht, geloescht);
+    JsonVon({"startup", ordner, "--today", kHeute, "--now", "1000", "--save"});
+    EXPECT_EQ(monat["m_arrInOut"].size() - 1, JsonVon({"dump", ordner, "--today", kHeute})["m_arrInOut"].size());
 }
 
 // The export writes what the overview's export writes for the same listing, in the book's language.

@@ -119,7 +119,8 @@ const char* Benutzung()
       writes the changed months and the settings as leaving with "Ende" does,
       backups included; it refuses while a program has the book open
   list DIR --from YYYYMMDD --to YYYYMMDD [--today YYYYMMDD] [--all-months]
-           [--filter KIND --key TEXT [--category TEXT]] [--sort KEY [--ascending]]
+           [--filter KIND --key TEXT [--category TEXT | --within TEXT]]
+           [--sort KEY [--ascending]]
            [--export FILE]
       the overview listing: the nine cells of each row separated by tabs, then
       "totals", income, expenses and transfers; with --export the listing is
@@ -129,15 +130,41 @@ const char* Benutzung()
       file written is printed
       KIND is 0 to 12; for kind 0, --key 1 lists the bookings of standing
       orders and --key 0 the others; kind 13 lists the sub-category TEXT of
-      --key within the category TEXT of --category, as the analyses sum it
+      --key within the category TEXT of --category, as the analyses sum it;
+      kinds 14, 15 and 16 list the category of --key within the family
+      account, external account or beneficiary of --within, as the analyses'
+      rows under that selection sum it; kinds 9 and 10 match a member exactly
       KEY is date, amount, payer, payee, beneficiary, category, subcategory
       or 0 to 6; sorting is descending unless --ascending is given
   orders DIR [--filter KIND --key TEXT] [--sort KEY [--ascending]]
-      the standing-order list as its window shows it: the nine cells of each
-      row separated by tabs, then "totals", the yearly income, expenses,
-      difference and transfers; KIND is the clicked column 1 to 8 and TEXT the
-      clicked cell; KEY is execution, amount, payer, payee, beneficiary,
+      the standing-order list as its window shows it: the ten cells of each
+      row separated by tabs (the last one the end, or "unbefristet" /
+      "open-ended"), then "totals", the yearly income, expenses, difference
+      and transfers of the orders that still run (present, active, not
+      ended); KIND is the clicked column 1 to 9 and TEXT the clicked cell; KEY is execution, amount, payer, payee, beneficiary,
       category, subcategory or 0 to 6, as a click on that column's header
+  order DIR [--today YYYYMMDD] --nr N [--day D | --weekday W | --dates MMDD,...]
+            [--amount X] [--first YYYYMMDD] [--last YYYYMMDD | --open-ended]
+            [--active 0|1] [--payer TEXT] [--payee TEXT] [--beneficiary TEXT]
+            [--category TEXT] [--subcategory TEXT] [--comment TEXT] [--save]
+  order DIR [--today YYYYMMDD] --new --payer TEXT --payee TEXT
+            --beneficiary TEXT --category TEXT --subcategory TEXT --amount X
+            [the cycle and date options above] [--save]
+  order DIR [--today YYYYMMDD] --nr N --delete | --restore | --purge [--save]
+      starts the program on that day (default: the system date), then stores
+      the standing order number N as the entry window's "Dauerauftrag
+      übernehmen" does (a new one with --new), executing it alone: a changed
+      order books only days after its newest booking; or deletes, restores or
+      deletes it for good as the standing-order list does. D is the day of the
+      month 1 to 31, W the weekday 1 (Monday) to 7 (Sunday); the texts are
+      rows of the entry window's lists. Prints the order as JSON, with
+      "open_ended" true for an order without an end; an amount of 0 or a value
+      that is no row changes nothing. --save writes as "Ende" does
+  purge DIR [--today YYYYMMDD] --date YYYYMMDD --index I [--save]
+      starts the program, then deletes for good the transaction of that date
+      whose m_nIndex in its month is I (as "dump DIR --today YYYYMMDD" shows
+      it), as the overview does; one not deleted yet is deleted first. Prints
+      the transaction as JSON; --save writes as "Ende" does
   generate DIR --years N [--seed S] [--today YYYYMMDD] [--english] [--orders N]
       writes a synthetic household of N years up to today (default: the
       system date) into DIR, which must not hold a household yet; --orders

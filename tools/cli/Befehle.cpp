@@ -1,6 +1,7 @@
 #include "Befehle.h"
 
 #include "Aufruf.h"
+#include "Auftraege.h"
 #include "Basis.h"
 #include "Buchsperre.h"
 #include "Buchung.h"
@@ -155,7 +156,11 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 {
     const int von = aufruf.Datum("--from");
     const int bis = aufruf.Datum("--to");
-    const int art = aufruf.Hat("--filter") ? static_cast<int>(aufruf.Zahl("--filter", 0, kFilterUKategorieIn)) : -1;
+    const int art =
+        aufruf.Hat("--filter") ? static_cast<int>(aufruf.Zahl("--filter", 0, kFilterKategorieBeiNutzniesser)) : -1;
+    const bool inAuswahl = art >= kFilterKategorieBeiKonto;
+    if (aufruf.Hat("--within") != inAuswahl)
+        throw Benutzungsfehler("--filter 14 to 16 need --within, and --within belongs to them");
     if (aufruf.Hat("--key") && art < 0)
         throw Benutzungsfehler("--key belongs to --filter");
     if (aufruf.Hat("--category") && art != kFilterUKategorieIn)
@@ -187,6 +192,7 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
         liste.m_nFilterArt = art;
         liste.m_strFilterText = Utf8ZuCp1252(aufruf.Wert("--key"));
         liste.m_strFilterKategorie = Utf8ZuCp1252(aufruf.Wert("--category"));
+        liste.m_strFilterAuswahl = Utf8ZuCp1252(aufruf.Wert("--within"));
         liste.m_bNurDauerAuftraege = art == 0 && aufruf.Wert("--key") == "1" ? 1 : 0;
         liste.ZeigeGefiltert();
     } else {
@@ -215,7 +221,7 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 // on a cell (--filter with the column 1 to 8 and the cell's text).
 int Orders(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 {
-    const int art = aufruf.Hat("--filter") ? static_cast<int>(aufruf.Zahl("--filter", 1, 8)) : -1;
+    const int art = aufruf.Hat("--filter") ? static_cast<int>(aufruf.Zahl("--filter", 1, kSpalteEnde)) : -1;
     if (aufruf.Hat("--key") != (art > 0))
         throw Benutzungsfehler("--filter and --key belong together");
     int schluessel = -1;
@@ -242,7 +248,7 @@ int Orders(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     std::string zeile;
     for (int z = 0; z < static_cast<int>(liste.m_arrZeilen.size()); ++z) {
         zeile.clear();
-        for (int spalte = kSpalteKennung; spalte <= kSpalteAusfuehrung; ++spalte) {
+        for (int spalte = kSpalteKennung; spalte <= kSpalteEnde; ++spalte) {
             if (spalte > kSpalteKennung)
                 zeile += '\t';
             zeile += Cp1252ZuUtf8(liste.Zelle(z, spalte));
@@ -406,11 +412,18 @@ const std::vector<Befehl>& Befehle()
         {"dump", {{"--today"}, {"--all-months"}, {}}, Dump},
         {"startup", {{"--today", "--now"}, {"--save"}, {"--today", "--now"}}, Startup},
         {"list",
-         {{"--from", "--to", "--today", "--filter", "--key", "--category", "--sort", "--export"},
+         {{"--from", "--to", "--today", "--filter", "--key", "--category", "--within", "--sort", "--export"},
           {"--all-months", "--ascending"},
           {"--from", "--to"}},
          List},
         {"orders", {{"--today", "--filter", "--key", "--sort"}, {"--ascending"}, {}}, Orders},
+        {"order",
+         {{"--today", "--nr", "--day", "--weekday", "--dates", "--amount", "--first", "--last", "--active", "--payer",
+           "--payee", "--beneficiary", "--category", "--subcategory", "--comment"},
+          {"--new", "--open-ended", "--delete", "--restore", "--purge", "--save"},
+          {}},
+         Order},
+        {"purge", {{"--today", "--date", "--index"}, {"--save"}, {"--date", "--index"}}, Purge},
         {"generate", {{"--years", "--seed", "--today", "--orders"}, {"--english"}, {"--years"}}, Generate},
         {"stats", {{"--today"}, {}, {"--today"}}, Stats},
         {"compare",
