@@ -31,8 +31,8 @@ struct Antwortknopf
     int wahl;
 };
 
-// Captions the buttons in the book's language, names them for screen readers, and hands a click on one
-// to `waehle` with its number.
+// Captions the buttons in the book's language, names them for screen readers, lets the arrow keys walk
+// them, and hands a click on one to `waehle` with its number.
 void RichteAntwortknoepfeEin(bool deutsch, std::span<const Antwortknopf> knoepfe, QObject* kontext,
                              const std::function<void(int wahl)>& waehle);
 
