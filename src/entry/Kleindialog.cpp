@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -12,8 +13,8 @@ namespace velmora {
 
 namespace {
 
-// Up and Down walk the answer buttons as Shift+Tab and Tab do, so a pop-up opened by the keyboard is
-// answered with the arrows and Return.
+// Up and Down walk the answer buttons as Shift+Tab and Tab do, and Return presses the one with the
+// focus, so a pop-up opened by the keyboard is answered with the arrows and Return.
 class Pfeiltasten final : public QObject
 {
 public:
@@ -25,6 +26,10 @@ protected:
         if (ereignis->type() != QEvent::KeyPress)
             return false;
         const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            static_cast<QAbstractButton*>(ziel)->click();
+            return true;
+        }
         if (taste != Qt::Key_Up && taste != Qt::Key_Down)
             return false;
         QKeyEvent tab(QEvent::KeyPress, taste == Qt::Key_Down ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier);
@@ -54,6 +59,16 @@ void RichteAntwortknoepfeEin(bool deutsch, std::span<const Antwortknopf> knoepfe
         k.knopf->setText(Sprachtext(deutsch, k.de, k.en));
         k.knopf->setAccessibleName(k.knopf->text());
         QObject::connect(k.knopf, &QPushButton::clicked, kontext, [waehle, wahl = k.wahl] { waehle(wahl); });
+    }
+}
+
+void FokusAufErstenKnopf(std::span<const Antwortknopf> knoepfe)
+{
+    for (const Antwortknopf& k : knoepfe) {
+        if (!k.knopf->isHidden() && k.knopf->isEnabled()) {
+            k.knopf->setFocus(Qt::PopupFocusReason);
+            return;
+        }
     }
 }
 

@@ -153,6 +153,12 @@ TEST(Tastatur, TippenImListenkopfWaehltDieZeile)
     fenster.Uebernimm();
     EXPECT_EQ(15.0, haushalt.Stand("Bernd", "Bar"));
     EXPECT_EQ(100.0, haushalt.Stand("Anna", "Giro"));
+
+    // Shift+F10 on a list asks for its extra actions as a right click does.
+    Fokus(fenster.Liste(InOut::kKategorie));
+    Taste(*fenster, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_FALSE(hub.nachrichten.empty());
+    EXPECT_EQ(kOeffneKategorien, hub.nachrichten.back().first);
 }
 
 struct Beschriftung
