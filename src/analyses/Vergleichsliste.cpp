@@ -80,6 +80,19 @@ QString Vergleichsliste::Beschriftung(int zeile) const
     return QStringLiteral("  ") + AlsQString(m_basis.MonatsName(zeile / 2 + 1)).left(3);
 }
 
+// The two rows of a month (or category) differ by colour on screen; a screen reader names the period.
+QString Vergleichsliste::Zeilenname(int zeile) const
+{
+    const auto periode = static_cast<size_t>(Summe(zeile).periode);
+    const int jahr = m_vergleich.m_anJahr[periode];
+    if (m_art == kJahre)
+        return QStringLiteral("%1 %2").arg(AlsQString(m_basis.MonatsName(zeile / 2 + 1))).arg(jahr);
+    return QStringLiteral("%1, %2 %3")
+        .arg(AlsQString(EintragDerZeile(zeile)->m_strName),
+             AlsQString(m_basis.MonatsName(m_vergleich.m_anMonat[periode])))
+        .arg(jahr);
+}
+
 QColor Vergleichsliste::Textfarbe(int zeile, int spalte) const
 {
     const Periodensumme summe = Summe(zeile);
@@ -121,6 +134,16 @@ QVariant Vergleichsliste::data(const QModelIndex& index, int rolle) const
                     return QString();
             }
         }
+        case Qt::AccessibleTextRole:
+            if (index.column() == kBeschriftung)
+                return Zeilenname(zeile);
+            if (index.column() == kBalken) {
+                const Periodensumme summe = Summe(zeile);
+                const bool deutsch = m_basis.Deutsch();
+                return Sprachtext(deutsch, "Einnahmen %1, Ausgaben %2", "Income %1, expenses %2")
+                    .arg(Betragstext(summe.dEinnahmen).trimmed(), Betragstext(summe.dAusgaben).trimmed());
+            }
+            return data(index, Qt::DisplayRole).toString().trimmed();
         case Qt::ForegroundRole:
             return Textfarbe(zeile, index.column());
         case Qt::TextAlignmentRole:

@@ -68,6 +68,7 @@ public:
 private:
     Periodensumme Summe(int zeile) const;
     QString Beschriftung(int zeile) const;
+    QString Zeilenname(int zeile) const;
     QColor Textfarbe(int zeile, int spalte) const;
 
     const CBasis& m_basis;

@@ -2,6 +2,7 @@
 
 #include "ui_grafik.h"
 
+#include "Ansagen.h"
 #include "Auswahllisten.h"
 #include "Auswertungsballons.h"
 #include "Auswertungsbild.h"
@@ -141,6 +142,7 @@ void grafik::RichteListeEin(QTableView* liste, Vergleichsliste* modell)
     liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    liste->setTabKeyNavigation(false);
     liste->setWordWrap(false);
     liste->verticalHeader()->hide();
     liste->verticalHeader()->setDefaultSectionSize(kZeilenHoehe);
@@ -290,6 +292,9 @@ void grafik::Zeige()
     RichteSpaltenEin();
     // Screen readers cannot see painted texts; the window describes them.
     setAccessibleDescription(GemalteTexte().join(QStringLiteral(", ")));
+    SageAn(*this, *this, Beschriftungen(m_basis, m_vergleich, [this](int id) { return Ort(id); }));
+    QWidget& kasten = *Steuerelement(kSummenkasten);
+    SageAn(kasten, *this, Summenkasten(m_basis, m_vergleich, kasten.geometry()).texte);
     update();
 }
 

@@ -203,6 +203,7 @@ void CVelmoraDlg::BaueSteuerelemente()
     m_kontostaende->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_kontostaende->setSelectionMode(QAbstractItemView::SingleSelection);
     m_kontostaende->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_kontostaende->setTabKeyNavigation(false);
     m_kontostaende->verticalHeader()->hide();
     m_kontostaende->verticalHeader()->setDefaultSectionSize(22);
     m_kontostaende->horizontalHeader()->setHighlightSections(false);

@@ -4,6 +4,7 @@
 #include "Kleindialog.h"
 #include "Listenansicht.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -132,13 +133,30 @@ void AuswahlAnsicht::keyPressEvent(QKeyEvent* ereignis)
             QTableView::keyPressEvent(ereignis);
             zeile = currentIndex().row();
             break;
-        default:
+        default: {
+            // Type-ahead moves the current row: the row it finds is the one chosen.
             QTableView::keyPressEvent(ereignis);
+            const int gefunden = currentIndex().isValid() ? currentIndex().row() : -1;
+            if (gefunden >= 0 && gefunden != vorher)
+                emit Gewaehlt(gefunden);
             return;
+        }
     }
     ereignis->accept();
     if (zeile >= 0 && zeile < anzahl && zeile != vorher)
         emit Gewaehlt(zeile);
+}
+
+// The right button is handled when pressed; this is the keyboard's way to the list's extra actions,
+// for the chosen row.
+void AuswahlAnsicht::contextMenuEvent(QContextMenuEvent* ereignis)
+{
+    ereignis->accept();
+    if (ereignis->reason() == QContextMenuEvent::Mouse)
+        return;
+    const int zeile = m_modell ? m_modell->Gewaehlt() : -1;
+    const QModelIndex zelle = zeile >= 0 ? m_modell->index(zeile, 0) : QModelIndex();
+    emit Rechtsklick(zeile, zelle.isValid() ? ZellenEcke(*this, zelle) : mapToGlobal(QPoint(0, 0)));
 }
 
 } // namespace velmora

@@ -1,8 +1,8 @@
 #pragma once
 
-// The view of one picker list: one column with a clickable heading. A left click on a row, or moving
-// with the arrow keys, chooses the row; a right click asks for the list's extra actions. The highlight
-// always marks the chosen row, and family accounts keep their blue in it.
+// The view of one picker list: one column with a clickable heading. A left click on a row, moving
+// with the arrow keys or typing the start of its text chooses the row; a right click asks for the list's extra actions.
+// The highlight always marks the chosen row, and family accounts keep their blue in it.
 
 #include <QTableView>
 
@@ -37,6 +37,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void contextMenuEvent(QContextMenuEvent* ereignis) override;
 
 private:
     AuswahlModell* m_modell = nullptr;

@@ -78,7 +78,10 @@ DauerAuftragsPanel::DauerAuftragsPanel(CBasis& basis, QGroupBox& rahmen)
     connect(m_ui->c1055, &QPushButton::clicked, this, &DauerAuftragsPanel::FuegeHinzu);
     connect(m_ui->c1056, &QPushButton::clicked, this, &DauerAuftragsPanel::Entferne);
     connect(m_ui->c1020, &QTableWidget::cellClicked, this, [this](int zeile, int) { WaehleTermin(zeile); });
-    connect(m_ui->c3, &QPushButton::clicked, this, &DauerAuftragsPanel::Uebernehmen);
+    connect(m_ui->c3, &QPushButton::clicked, this, [this] {
+        if (m_ui->c1054->Uebernimm() && m_ui->c1044->Uebernimm())
+            emit Uebernehmen();
+    });
     connect(m_ui->c1059, &QPushButton::clicked, this, &DauerAuftragsPanel::Abbrechen);
     Neu();
 }
@@ -108,9 +111,8 @@ void DauerAuftragsPanel::SetzeSprache()
     m_ui->c3->setText(Sprachtext(deutsch, "Dauerauftrag  übernehmen", "Assume Order"));
     m_ui->c1059->setText(QStringLiteral("Cancel"));
     m_ui->c1020->setHorizontalHeaderLabels({Sprachtext(deutsch, "Tag ", "Day"), Sprachtext(deutsch, "Monat", "Month")});
-    const QString format = deutsch ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("MM/dd/yyyy");
-    m_ui->c1054->setDisplayFormat(format);
-    m_ui->c1044->setDisplayFormat(format);
+    m_ui->c1054->SetzeSprache(deutsch);
+    m_ui->c1044->SetzeSprache(deutsch);
 
     for (QWidget* beschriftet : std::initializer_list<QWidget*>{m_ui->c1048, m_ui->c1118, m_ui->c1049, m_ui->c1050,
                                                                 m_ui->c1053, m_ui->c3, m_ui->c1059})

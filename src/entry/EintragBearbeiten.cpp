@@ -28,6 +28,7 @@ EintragBearbeiten::EintragBearbeiten(const CBasis& basis, bool geloescht, QPoint
     m_ui->c1023->setVisible(geloescht);
     m_ui->c1025->raise();
     m_ui->c1023->raise();
+    FokusAufErstenKnopf(knoepfe);
     adjustSize();
     PlatziereBei(*this, zelle);
 }

@@ -19,6 +19,7 @@ FremdKonten::FremdKonten(const CBasis& basis, QPoint ort, QWidget* eltern)
         {m_ui->c2, "Abbruch", "CANCEL", kAbbruch},
     };
     RichteAntwortknoepfeEin(deutsch, knoepfe, this, [this](int wahl) { Waehle(wahl); });
+    FokusAufErstenKnopf(knoepfe);
     adjustSize();
     PlatziereBei(*this, ort);
 }

@@ -79,7 +79,7 @@ void InOut::SetzeSprache()
     m_ui->c1102->setText(Sprachtext(deutsch, "Datum", "Date"));
     m_ui->c1040->setText(Sprachtext(deutsch, "Übernehmen", "Assume"));
     m_ui->c1106->setTitle(Sprachtext(deutsch, "Dauerauftrag", "Standing Order"));
-    m_ui->c1042->setDisplayFormat(deutsch ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("MM/dd/yyyy"));
+    m_ui->c1042->SetzeSprache(deutsch);
     m_ui->c1039->setAccessibleName(m_ui->c1101->text());
     m_ui->c1038->setAccessibleName(m_ui->c1043->text());
     m_ui->c1042->setAccessibleName(m_ui->c1102->text());
@@ -304,6 +304,9 @@ Buchungseingabe InOut::Formular() const
 
 void InOut::Uebernehmen()
 {
+    // A date still being typed counts as the one booked, or refuses the booking.
+    if (!m_ui->c1042->Uebernimm())
+        return;
     m_bHandNutzniesser = m_bHandKategorie = m_bHandUKategorie = false;
     m_ui->c1040->setEnabled(false);
     m_strMeldung.clear();

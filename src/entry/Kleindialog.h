@@ -31,10 +31,14 @@ struct Antwortknopf
     int wahl;
 };
 
-// Captions the buttons in the book's language, names them for screen readers, and hands a click on one
-// to `waehle` with its number.
+// Captions the buttons in the book's language, names them for screen readers, lets the arrow keys walk
+// them, and hands a click on one to `waehle` with its number.
 void RichteAntwortknoepfeEin(bool deutsch, std::span<const Antwortknopf> knoepfe, QObject* kontext,
                              const std::function<void(int wahl)>& waehle);
+
+// Gives the focus to the first shown and enabled button, so that a pop-up opened by the keyboard is
+// answered with the arrows and Return from the start.
+void FokusAufErstenKnopf(std::span<const Antwortknopf> knoepfe);
 
 // The answer hook of one dialog class. While it is set, a dialog is built exactly as it would be shown
 // and handed to the hook instead of being shown; the hook's number is the answer.

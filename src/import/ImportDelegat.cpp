@@ -1,10 +1,16 @@
 #include "ImportDelegat.h"
 
 #include "Auswahllisten.h"
+#include "Basis.h"
+#include "Datumsfeld.h"
 #include "ImportModell.h"
 #include "QtText.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QWheelEvent>
 
 namespace velmora {
 
@@ -29,6 +35,44 @@ int ListeVon(int spalte)
     }
 }
 
+// The category editor of a cell: a drop-down whose arrow keys, typed letters and wheel open the list
+// instead of changing the value, so that only a choice confirmed in the list (Return or a click) counts.
+class Zellauswahl final : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override
+    {
+        switch (ereignis->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+            case Qt::Key_Space:
+            case Qt::Key_F4:
+                showPopup();
+                ereignis->accept();
+                return;
+            default:
+                break;
+        }
+        if (!ereignis->text().isEmpty() && ereignis->text()[0].isPrint() &&
+            !(ereignis->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            showPopup();
+            QKeyEvent kopie(ereignis->type(), ereignis->key(), ereignis->modifiers(), ereignis->text());
+            QCoreApplication::sendEvent(view(), &kopie);
+            ereignis->accept();
+            return;
+        }
+        QComboBox::keyPressEvent(ereignis);
+    }
+    void wheelEvent(QWheelEvent* ereignis) override { ereignis->ignore(); }
+};
+
 } // namespace
 
 ImportDelegat::ImportDelegat(CBasis& basis, QObject* eltern)
@@ -41,9 +85,18 @@ QWidget* ImportDelegat::createEditor(QWidget* eltern, const QStyleOptionViewItem
                                      const QModelIndex& index) const
 {
     const int liste = ListeVon(index.column());
+    if (index.data(Qt::EditRole).metaType().id() == QMetaType::QDate) {
+        auto* feld = new Datumsfeld(eltern);
+        feld->SetzeSprache(m_basis.Deutsch());
+        feld->setAccessibleName(index.model()->headerData(index.column(), Qt::Horizontal).toString());
+        return feld;
+    }
     if (liste < 0)
         return QStyledItemDelegate::createEditor(eltern, option, index);
-    auto* auswahl = new QComboBox(eltern);
+    // Beside the table, not in its viewport: a screen reader finds children of the window, and a table
+    // tells it only of its cells.
+    m_viewport = eltern;
+    auto* auswahl = new Zellauswahl(eltern->parentWidget()->parentWidget());
     auswahl->setAccessibleName(index.model()->headerData(index.column(), Qt::Horizontal).toString());
     const std::string kategorie =
         AlsCp1252(index.siblingAtColumn(ImportModell::kKategorie).data(Qt::EditRole).toString());
@@ -54,7 +107,7 @@ QWidget* ImportDelegat::createEditor(QWidget* eltern, const QStyleOptionViewItem
     const QString jetzt = index.data(Qt::EditRole).toString();
     if (!jetzt.isEmpty() && auswahl->findText(jetzt) < 0)
         auswahl->insertItem(0, jetzt);
-    // A choice counts at once, as a click in the entry window's lists does.
+    // A choice confirmed in the list counts at once, as a click in the entry window's lists does.
     auto* selbst = const_cast<ImportDelegat*>(this);
     connect(auswahl, &QComboBox::activated, selbst, [selbst, auswahl] {
         emit selbst->commitData(auswahl);
@@ -79,7 +132,17 @@ void ImportDelegat::setModelData(QWidget* editor, QAbstractItemModel* modell, co
             modell->setData(index, auswahl->currentText(), Qt::EditRole);
         return;
     }
+    if (auto* feld = qobject_cast<Datumsfeld*>(editor); feld && !feld->Uebernimm())
+        return;
     QStyledItemDelegate::setModelData(editor, modell, index);
+}
+
+void ImportDelegat::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                         const QModelIndex& index) const
+{
+    QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+    if (m_viewport && editor->parentWidget() != m_viewport)
+        editor->move(m_viewport->mapTo(editor->parentWidget(), editor->pos()));
 }
 
 } // namespace velmora

@@ -62,6 +62,8 @@ Kontoimport::Kontoimport(CBasis& basis, Hub& hub, Importgedaechtnis& gedaechtnis
     m_ui->c1001->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_ui->c1001->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                                  QAbstractItemView::EditKeyPressed);
+    // Tab leaves the table for the buttons; the arrow keys walk the cells and F2 edits one.
+    m_ui->c1001->setTabKeyNavigation(false);
     m_ui->c1001->verticalHeader()->setDefaultSectionSize(22);
     m_ui->c1001->horizontalHeader()->setStretchLastSection(true);
     // Column widths from the first rows: measuring all of a long statement would keep the preview waiting.

@@ -3,6 +3,7 @@
 #include "Kleindialog.h"
 #include "Listenansicht.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
 
@@ -26,6 +27,15 @@ void Auftragsansicht::mouseReleaseEvent(QMouseEvent* ereignis)
         emit Geklickt(zelle.isValid() ? zelle.row() : -1, zelle.column());
     else if (ereignis->button() == Qt::RightButton && zelle.isValid())
         emit Rechtsklick(zelle.row(), zelle.column(), ZellenEcke(*this, zelle));
+}
+
+// The mouse's right button is handled on release; this is the keyboard's way to the pop-up.
+void Auftragsansicht::contextMenuEvent(QContextMenuEvent* ereignis)
+{
+    const QModelIndex zelle = currentIndex();
+    if (ereignis->reason() != QContextMenuEvent::Mouse && zelle.isValid())
+        emit Rechtsklick(zelle.row(), zelle.column(), ZellenEcke(*this, zelle));
+    ereignis->accept();
 }
 
 } // namespace velmora

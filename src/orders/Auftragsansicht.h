@@ -1,7 +1,8 @@
 #pragma once
 
 // The view of the standing-order list: grid lines, whole rows, no editing. It reports left and right
-// clicks with their cell, a left click outside the cells as row -1, and clicks on the column headers.
+// clicks with their cell (the context-menu key and Shift+F10 count as a right click on the current
+// cell), a left click outside the cells as row -1, and clicks on the column headers.
 
 #include <QTableView>
 
@@ -22,6 +23,7 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void contextMenuEvent(QContextMenuEvent* ereignis) override;
 };
 
 } // namespace velmora

@@ -102,6 +102,8 @@ QVariant DauerAuftragModell::data(const QModelIndex& index, int rolle) const
             return spalte == kSpalteKennung ? Zustand(zeile) : AlsQString(m_liste.Zelle(zeile, spalte));
         case Qt::DecorationRole:
             return spalte == kSpalteKennung ? QVariant(Bild(kIcons[m_liste.Icon(zeile) & 3])) : QVariant();
+        case Qt::AccessibleDescriptionRole:
+            return treffer ? Sprachtext(m_basis.Deutsch(), "Treffer", "match") : QString();
         case Qt::ForegroundRole:
             return QBrush(treffer ? kTrefferFarbe : Textfarbe(zeile));
         case Qt::BackgroundRole:

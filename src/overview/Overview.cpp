@@ -1,5 +1,6 @@
 #include "Overview.h"
 
+#include "Ansagen.h"
 #include "Basis.h"
 #include "CPPToolTip.h"
 #include "Hub.h"
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QToolButton>
 #include <array>
 
 namespace velmora {
@@ -122,9 +124,8 @@ void Overview::SetzeSprache()
     setWindowTitle(
         familie ? Sprachtext(deutsch, "Übersicht Familie %1", "Overview Family %1").arg(AlsQString(familie->m_strName))
                 : Sprachtext(deutsch, "Übersicht", "Overview"));
-    const QString format = deutsch ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("MM/dd/yyyy");
-    m_ui->c1042->setDisplayFormat(format);
-    m_ui->c1047->setDisplayFormat(format);
+    m_ui->c1042->SetzeSprache(deutsch);
+    m_ui->c1047->SetzeSprache(deutsch);
 
     // The picker labels are painted; their places take the painted words' size.
     const std::vector<GemalterText> beschriftung = Datumsbeschriftung(deutsch, {}, {});
@@ -141,6 +142,9 @@ void Overview::SetzeSprache()
         knopf->setAccessibleName(static_cast<QPushButton*>(knopf)->text());
     m_ui->c1076->setAccessibleName(m_ui->c1103->text());
     m_ui->c1092->setAccessibleName(m_ui->c1116->text());
+    // The search field's clear button shows only a cross.
+    for (QToolButton* leeren : m_ui->c1092->findChildren<QToolButton*>())
+        leeren->setAccessibleName(Sprachtext(deutsch, "Suche leeren", "Clear the search"));
     m_ui->c1094->setAccessibleName(m_ui->c1115->text());
     m_ui->c1019->setAccessibleName(Sprachtext(deutsch, "Transaktionen", "Transactions"));
     m_ui->c1117->setAccessibleName(Sprachtext(deutsch, "Summen", "Totals"));
@@ -371,6 +375,7 @@ void Overview::BeschreibeGemaltes()
 {
     const QStringList texte = GemalteTexte();
     m_ui->c1117->setAccessibleDescription(texte.mid(2).join(QLatin1Char(' ')));
+    SageAn(*m_ui->c1117, *this, Summenbild(m_liste, m_ui->c1117->geometry()).texte);
     setAccessibleDescription(texte.join(QLatin1Char(' ')));
 }
 

@@ -94,6 +94,9 @@ QVariant UebersichtModell::data(const QModelIndex& index, int rolle) const
             return m_liste.m_arrZeilen[static_cast<size_t>(zeile)].nIcon & 1
                        ? Zeichenkette(m_basis.m_nSprache, kTxtDauerAuftraege)
                        : QString();
+        case Qt::AccessibleDescriptionRole:
+            // A search hit is told in words, not only by its red on yellow.
+            return m_liste.ZelleTrifft(zeile, spalte) ? Sprachtext(m_basis.Deutsch(), "Treffer", "match") : QString();
         case Qt::ForegroundRole:
             return Textfarbe(zeile, spalte);
         case Qt::BackgroundRole:

@@ -132,6 +132,8 @@ void RichteListeEin(QTableView* liste, QAbstractItemModel* modell)
     liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list; walking its cells would move the marked entry under the form.
+    liste->setTabKeyNavigation(false);
     liste->setIconSize(QSize(16, 16));
     liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     liste->verticalHeader()->hide();

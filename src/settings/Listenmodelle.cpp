@@ -47,10 +47,30 @@ Eintragsliste::Eintragsliste(CBasis& basis, QObject* eltern)
 {
 }
 
+// Rows come and go at the end and the rest is told as changed, not reset: a reset would leave a screen
+// reader holding rows that no longer name anything.
 void Eintragsliste::Fuelle()
 {
-    beginResetModel();
-    endResetModel();
+    const int neu = Anzahl();
+    if (m_nZeilen < 0) {
+        beginResetModel();
+        m_nZeilen = neu;
+        endResetModel();
+        return;
+    }
+    if (neu < m_nZeilen) {
+        beginRemoveRows({}, neu, m_nZeilen - 1);
+        m_nZeilen = neu;
+        endRemoveRows();
+    } else if (neu > m_nZeilen) {
+        beginInsertRows({}, m_nZeilen, neu - 1);
+        m_nZeilen = neu;
+        endInsertRows();
+    }
+    if (neu > 0) {
+        emit dataChanged(index(0, 0), index(neu - 1, columnCount() - 1));
+        emit headerDataChanged(Qt::Vertical, 0, neu - 1);
+    }
 }
 
 void Eintragsliste::SetzeMarkiert(int zeile)
@@ -65,7 +85,9 @@ void Eintragsliste::SetzeMarkiert(int zeile)
 
 int Eintragsliste::rowCount(const QModelIndex& eltern) const
 {
-    return eltern.isValid() ? 0 : Anzahl();
+    if (eltern.isValid())
+        return 0;
+    return m_nZeilen < 0 ? Anzahl() : m_nZeilen;
 }
 
 int Eintragsliste::columnCount(const QModelIndex& eltern) const
@@ -75,7 +97,8 @@ int Eintragsliste::columnCount(const QModelIndex& eltern) const
 
 QVariant Eintragsliste::data(const QModelIndex& index, int rolle) const
 {
-    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
+    // The store may have lost rows the list still shows until its next filling.
+    if (!index.isValid() || index.row() >= rowCount() || index.row() >= Anzahl() || index.column() >= columnCount())
         return {};
     switch (rolle) {
         case Qt::DisplayRole:
@@ -86,6 +109,16 @@ QVariant Eintragsliste::data(const QModelIndex& index, int rolle) const
             return QIcon(Bild(index.row() == m_nMarkiert ? kSymbolMarkiert : kSymbolNormal));
         case Qt::ForegroundRole:
             return QBrush(FarbeVon(ZustandVon(index.row())));
+        case Qt::AccessibleDescriptionRole:
+            // What the grey and the red say, for screen readers.
+            switch (ZustandVon(index.row())) {
+                case Zustand::kGeloescht:
+                    return Sprachtext(m_basis.Deutsch(), "gelöscht", "deleted");
+                case Zustand::kBenutzt:
+                    return Sprachtext(m_basis.Deutsch(), "benutzt", "used");
+                default:
+                    return {};
+            }
         case Qt::BackgroundRole:
             return QBrush(Qt::white);
         case Qt::TextAlignmentRole:
@@ -98,9 +131,12 @@ QVariant Eintragsliste::data(const QModelIndex& index, int rolle) const
 
 QVariant Eintragsliste::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const
 {
-    if (richtung != Qt::Horizontal || rolle != Qt::DisplayRole || abschnitt < 0 || abschnitt >= columnCount())
+    if (rolle != Qt::DisplayRole || abschnitt < 0)
         return {};
-    return Kopf(abschnitt);
+    // The hidden row header names the row for screen readers.
+    if (richtung == Qt::Vertical)
+        return abschnitt < rowCount() && abschnitt < Anzahl() ? Text(abschnitt, 0) : QVariant();
+    return abschnitt < columnCount() ? Kopf(abschnitt) : QVariant();
 }
 
 int MitgliederListe::Anzahl() const

@@ -44,6 +44,8 @@ protected:
 
 private:
     int m_nMarkiert = -1;
+    // Rows as last told to the views; -1 before the first filling.
+    int m_nZeilen = -1;
 };
 
 // The members of the current family.

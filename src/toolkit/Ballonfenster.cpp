@@ -1,8 +1,10 @@
 #include "Ballonfenster.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -103,6 +105,44 @@ void Ballonfenster::paintEvent(QPaintEvent*)
     maler.setPen(QPen(QColor(118, 136, 160), 1));
     maler.drawRoundedRect(koerper, kRadius, kRadius);
     m_text.Male(maler, koerper.toAlignedRect().adjusted(kRand + 1, kRand + 1, -kRand - 1, -kRand - 1));
+}
+
+void Ballonfenster::mousePressEvent(QMouseEvent* ereignis)
+{
+    ReicheWeiter(ereignis);
+}
+
+void Ballonfenster::mouseReleaseEvent(QMouseEvent* ereignis)
+{
+    ReicheWeiter(ereignis);
+}
+
+void Ballonfenster::mouseDoubleClickEvent(QMouseEvent* ereignis)
+{
+    ReicheWeiter(ereignis);
+}
+
+// A balloon that opened under a resting pointer lies over the next control; the click aimed at that
+// control must not be lost to the balloon.
+void Ballonfenster::ReicheWeiter(QMouseEvent* ereignis)
+{
+    ereignis->accept();
+    const QPoint ort = ereignis->globalPosition().toPoint();
+    if (ereignis->type() != QEvent::MouseButtonRelease) {
+        hide();
+        m_unter = QApplication::widgetAt(ort);
+    }
+    QWidget* ziel = m_unter;
+    if (ereignis->type() == QEvent::MouseButtonRelease)
+        m_unter = nullptr;
+    if (!ziel || ziel == this)
+        return;
+    if (ereignis->type() == QEvent::MouseButtonPress && (ziel->focusPolicy() & Qt::ClickFocus))
+        ziel->setFocus(Qt::MouseFocusReason);
+    QMouseEvent kopie(ereignis->type(), ziel->mapFromGlobal(ereignis->globalPosition()),
+                      ziel->window()->mapFromGlobal(ereignis->globalPosition()), ereignis->globalPosition(),
+                      ereignis->button(), ereignis->buttons(), ereignis->modifiers());
+    QCoreApplication::sendEvent(ziel, &kopie);
 }
 
 } // namespace velmora

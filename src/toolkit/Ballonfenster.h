@@ -1,10 +1,12 @@
 #pragma once
 
 // The window of a help balloon: a frameless tool-tip window with rounded corners and a light
-// background that draws its text with CPPHtmlDrawer and places itself next to the pointer.
+// background that draws its text with CPPHtmlDrawer and places itself next to the pointer. A click on
+// it belongs to the control it covers: the balloon closes and hands the click on.
 
 #include "CPPHtmlDrawer.h"
 
+#include <QPointer>
 #include <QWidget>
 
 namespace velmora {
@@ -24,10 +26,16 @@ public:
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
 
 private:
     QRectF Koerper() const;
+    void ReicheWeiter(QMouseEvent* ereignis);
 
+    // The control under the balloon that took the press, until the button is released.
+    QPointer<QWidget> m_unter;
     CPPHtmlDrawer m_text;
     // Where the windowing system can show see-through corners, the balloon casts a small shadow;
     // elsewhere its corners are cut off by a mask.

@@ -1,5 +1,6 @@
 #include "Textpruefung.h"
 
+#include "Ansagen.h"
 #include "Textzeuge.h"
 
 #include <QCheckBox>
@@ -140,7 +141,7 @@ std::optional<Text> Beschriftung(const QWidget& w)
 // Group boxes and plain containers are see-through: what lies on them stays visible.
 bool Durchsichtig(const QWidget& w)
 {
-    return qobject_cast<const QGroupBox*>(&w) || w.metaObject() == &QWidget::staticMetaObject;
+    return qobject_cast<const QGroupBox*>(&w) || w.metaObject() == &QWidget::staticMetaObject || IstAnsage(w);
 }
 
 class Pruefung final

@@ -1,6 +1,7 @@
 #include "Bedienung.h"
 #include "CPPToolTip.h"
 #include "CVelmoraDlg.h"
+#include "Fenstereingabe.h"
 #include "Haushalt.h"
 #include "InOut.h"
 #include "KontostandModell.h"
@@ -20,6 +21,7 @@
 #include <QToolTip>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -113,6 +115,25 @@ TEST(Hauptfenster, DieStatuszeileNenntDieNachgeholtenBuchungen)
     CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
     EXPECT_EQ(QStringLiteral(" Buchungen aus Daueraufträgen seit dem letzten Start: 3"),
               fenster.findChild<QLabel*>(QStringLiteral("statusText"))->text());
+}
+
+// From the balance list Tab reaches every button of the main window and comes back, the list's marked
+// row left where it was.
+TEST(Hauptfenster, TabVerlaesstDieKontostaende)
+{
+    Haushalt haushalt;
+    haushalt.Schreibe(FamilieMeier);
+    CVelmoraDlg fenster(haushalt.Ordner(), Umgebung());
+    auto* liste = Element<QTableView>(fenster, 1019);
+    Fokus(*liste);
+    Maus(*liste->viewport(), Qt::LeftButton, liste->visualRect(liste->model()->index(1, 1)).center());
+    const std::vector<QWidget*> runde = Tabrunde(fenster);
+    EXPECT_EQ(liste, QApplication::focusWidget()) << "the round comes back";
+    for (QWidget* ziel : TabZiele(fenster)) {
+        EXPECT_TRUE(ziel == liste || std::find(runde.begin(), runde.end(), ziel) != runde.end())
+            << "not reached: " << ziel->objectName().toStdString();
+    }
+    EXPECT_EQ(1, liste->currentIndex().row());
 }
 
 TEST(Hauptfenster, BenachrichtigungFuelltDieListeUndWechseltDenZustand)

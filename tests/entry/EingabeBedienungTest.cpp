@@ -1,13 +1,17 @@
 // Keyboard use, the two languages, balloons, screen readers and refreshed lists of the entry window.
 
 #include "AuswahlAnsicht.h"
+#include "Bedienung.h"
 #include "CPPToolTip.h"
+#include "Datumsfeld.h"
+#include "Fenstereingabe.h"
 #include "InOut.h"
 #include "Testhaushalt.h"
 
 #include <QApplication>
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,14 +43,8 @@ TEST(Tastatur, PfeileWaehlenTabGehtDurchDieFelderEnterBucht)
                                InOut::kKommentar,  InOut::kBetrag,      InOut::kDatum,     InOut::kUebernehmen};
     fenster.Tippe(QStringLiteral("5"));
     zahler.setFocus();
-    QWidget& datum = fenster.Element(InOut::kDatum);
     for (int id : reihenfolge) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        // Within the date, Tab first walks day, month and year.
-        for (int abschnitt = 0; abschnitt < 2 && id == InOut::kUebernehmen; ++abschnitt) {
-            if (datum.isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == &datum)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
         QWidget* fokus = QApplication::focusWidget();
         QWidget* erwartet = &fenster.Element(id);
         EXPECT_TRUE(fokus == erwartet || erwartet->isAncestorOf(fokus))
@@ -80,6 +78,87 @@ TEST(Tastatur, PfeileWaehlenTabGehtDurchDieFelderEnterBucht)
     EXPECT_EQ(7.25, haushalt.Basis().m_arrInOut.back()->m_dBetrag);
     QTest::keyClick(&empfaenger, Qt::Key_Return);
     EXPECT_EQ(vorher + 1, haushalt.Basis().m_arrInOut.size());
+}
+
+// Keys go through the window, as a person's do: Return reaches the date field and then the window.
+TEST(Tastatur, GetippteDatenWerdenGebuchtUnmoeglicheAbgewiesen)
+{
+    const struct
+    {
+        int sprache;
+        const char* text;
+    } formen[] = {{kDeutsch, "5.3.2026"}, {kDeutsch, "05.03.2026"}, {kDeutsch, "5.3.26"},
+                  {kDeutsch, "05032026"}, {kEnglisch, "3/5/2026"},  {kEnglisch, "03/05/26"}};
+    for (const auto& form : formen) {
+        SCOPED_TRACE(form.text);
+        Testhaushalt haushalt(form.sprache);
+        TestHub hub;
+        Eingabefenster fenster(haushalt.Basis(), hub);
+        MeldungsMitschrift meldungen;
+        fenster.Klicke(InOut::kEmpfaenger, "Supermarkt");
+        fenster.Tippe(QStringLiteral("4"));
+        Fokus(fenster.Element(InOut::kDatum));
+        TippeTasten(*fenster, QString::fromLatin1(form.text));
+        Taste(*fenster, Qt::Key_Return);
+        ASSERT_FALSE(haushalt.Basis().m_arrInOut.empty());
+        EXPECT_EQ(20260305, haushalt.Basis().m_arrInOut.back()->m_nDatum);
+        EXPECT_TRUE(meldungen.texte.empty());
+    }
+
+    Testhaushalt haushalt;
+    TestHub hub;
+    Eingabefenster fenster(haushalt.Basis(), hub);
+    // The booking's date and the standing order's first and last date alike.
+    EXPECT_EQ(3, fenster->findChildren<Datumsfeld*>().size());
+    EXPECT_EQ(3, fenster->findChildren<QDateEdit*>().size());
+    MeldungsMitschrift meldungen;
+    fenster.Klicke(InOut::kEmpfaenger, "Supermarkt");
+    fenster.Tippe(QStringLiteral("4"));
+    auto& datum = static_cast<QDateEdit&>(fenster.Element(InOut::kDatum));
+    Fokus(datum);
+    TippeTasten(*fenster, QStringLiteral("31.02.2026"));
+    Taste(*fenster, Qt::Key_Return);
+    EXPECT_TRUE(haushalt.Basis().m_arrInOut.empty()) << "an impossible date books nothing";
+    ASSERT_EQ(1u, meldungen.texte.size());
+    EXPECT_TRUE(meldungen.texte[0].contains(QStringLiteral("31.02.2026"))) << meldungen.texte[0].toStdString();
+    EXPECT_EQ(QStringLiteral("31.02.2026"), datum.text()) << "kept for correcting";
+    // A click on the button asks the field first: still refused, told once.
+    Maus(fenster.Element(InOut::kUebernehmen));
+    EXPECT_TRUE(haushalt.Basis().m_arrInOut.empty());
+    EXPECT_EQ(1u, meldungen.texte.size());
+    EXPECT_EQ(QDate(2024, 3, 15), datum.date());
+    Fokus(datum);
+    TippeTasten(*fenster, QStringLiteral("28.2.2026"));
+    Taste(*fenster, Qt::Key_Tab);
+    EXPECT_EQ(QStringLiteral("28.02.2026"), datum.text());
+    Maus(fenster.Element(InOut::kUebernehmen));
+    ASSERT_EQ(1u, haushalt.Basis().m_arrInOut.size());
+    EXPECT_EQ(20260228, haushalt.Basis().m_arrInOut.back()->m_nDatum);
+}
+
+// The row found by typing its start is the chosen row: the header and the booking follow it.
+TEST(Tastatur, TippenImListenkopfWaehltDieZeile)
+{
+    Testhaushalt haushalt;
+    TestHub hub;
+    Eingabefenster fenster(haushalt.Basis(), hub);
+    fenster.Klicke(InOut::kEmpfaenger, "Supermarkt");
+    Fokus(fenster.Liste(InOut::kZahler));
+    TippeTasten(*fenster, QStringLiteral("Bernd"));
+    EXPECT_EQ("Bernd, Bar", fenster.Gewaehlt(InOut::kZahler));
+    EXPECT_EQ(fenster.Liste(InOut::kZahler).currentIndex().row(),
+              fenster.Liste(InOut::kZahler).selectionModel()->selectedRows().value(0).row());
+    EXPECT_EQ(QStringLiteral("Bernd, Bar = 20.00"), fenster->Kopfzeile());
+    fenster.Tippe(QStringLiteral("5"));
+    fenster.Uebernimm();
+    EXPECT_EQ(15.0, haushalt.Stand("Bernd", "Bar"));
+    EXPECT_EQ(100.0, haushalt.Stand("Anna", "Giro"));
+
+    // Shift+F10 on a list asks for its extra actions as a right click does.
+    Fokus(fenster.Liste(InOut::kKategorie));
+    Taste(*fenster, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_FALSE(hub.nachrichten.empty());
+    EXPECT_EQ(kOeffneKategorien, hub.nachrichten.back().first);
 }
 
 struct Beschriftung

@@ -8,17 +8,23 @@
 #include "CPPToolTip.h"
 #include "Datenbau.h"
 #include "EintragBearbeiten.h"
+#include "Fenstereingabe.h"
 #include "Hub.h"
 #include "MaleText.h"
 #include "Meldung.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace velmora::test {
 namespace {
@@ -326,6 +332,55 @@ TEST(Dauerauftrag, SpracheNamenBallonsUndSpalten)
         EXPECT_EQ(20, fenster.Liste()->columnWidth(0));
         EXPECT_LE(summe, fenster.Liste()->viewport()->width()) << "no horizontal scrolling";
     }
+}
+
+// Acts on the next pop-up as soon as it is open.
+void BeimPopup(std::function<void(QWidget&)> tun, int versuche = 300)
+{
+    QTimer::singleShot(10, [tun = std::move(tun), versuche]() mutable {
+        if (QWidget* pop = QApplication::activePopupWidget())
+            tun(*pop);
+        else if (versuche > 0)
+            BeimPopup(std::move(tun), versuche - 1);
+    });
+}
+
+// The pop-up of a row opens with Shift+F10 and the context-menu key on the current row, and is walked
+// with the arrows and answered with Return.
+TEST(Tastatur, KontextmenueMitTastenUndPfeilen)
+{
+    Haushalt h;
+    h.Auftrag("Anna, Giro", "Vermieter", 100.0, 1, 1);
+    h.Auftrag("Arbeitgeber", "Anna, Giro", 200.0, 1, 0);
+    TestHub hub;
+    Listenfenster fenster(h.basis, hub);
+    MeldungsMitschrift meldungen;
+    Fokus(*fenster.Liste());
+    Taste(*fenster, Qt::Key_Home);
+
+    BeimPopup([](QWidget& pop) {
+        Taste(pop, Qt::Key_Down);
+        auto* fokus = qobject_cast<QAbstractButton*>(pop.focusWidget());
+        EXPECT_EQ(QStringLiteral("Eintrag löschen"), fokus ? fokus->text() : QString());
+        Taste(pop, Qt::Key_Return);
+    });
+    Taste(*fenster, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(1u, meldungen.texte.size());
+    EXPECT_EQ(-1, h.basis.m_arrDauerAuftraege[0]->m_n48);
+
+    Fokus(*fenster.Liste());
+    Taste(*fenster, Qt::Key_Home);
+    BeimPopup([](QWidget& pop) {
+        for (int i = 0; i < 6; ++i) {
+            auto* fokus = qobject_cast<QAbstractButton*>(pop.focusWidget());
+            if (fokus && fokus->text() == QStringLiteral("Wiederherstellen"))
+                break;
+            Taste(pop, Qt::Key_Down);
+        }
+        Taste(pop, Qt::Key_Return);
+    });
+    Taste(*fenster, Qt::Key_Menu);
+    EXPECT_EQ(1, h.basis.m_arrDauerAuftraege[0]->m_n48);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "Buchung.h"
 #include "CPPToolTip.h"
 #include "CVelmoraDlg.h"
+#include "Datumsfeld.h"
 #include "EintragBearbeiten.h"
 #include "Eintrag_Bearbeiten.h"
 #include "Exportdialog.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -270,6 +272,13 @@ TEST(UebersichtImProgramm, JedesSteuerelementHatEinenNamen)
                 EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
             }
         }
+        const QList<QToolButton*> leeren = Element(*fenster, Overview::kSuche)->findChildren<QToolButton*>();
+        EXPECT_FALSE(leeren.isEmpty());
+        for (QToolButton* knopf : leeren)
+            EXPECT_FALSE(knopf->accessibleName().isEmpty()) << "the search's clear button";
+        // Every date field of the program reads dates as people type them.
+        for (QDateEdit* datum : fenster->findChildren<QDateEdit*>())
+            EXPECT_NE(nullptr, qobject_cast<Datumsfeld*>(datum)) << datum->objectName().toStdString();
         EXPECT_TRUE(fenster->accessibleDescription().contains(f.sprache == kDeutsch ? QStringLiteral("Einnahmen")
                                                                                     : QStringLiteral("Income")));
     }

@@ -7,6 +7,7 @@
 #include "Uebersichtshaushalt.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -282,6 +283,16 @@ TEST(Uebersicht, SucheMarkiertUndRollt)
     EXPECT_EQ(QColor(255, 0, 0), liste.model()->index(zeile, 6).data(Qt::ForegroundRole).value<QBrush>().color());
     EXPECT_EQ(QColor(255, 255, 0), liste.model()->index(zeile, 6).data(Qt::BackgroundRole).value<QBrush>().color());
     EXPECT_EQ(QColor(Qt::white), liste.model()->index(zeile, 5).data(Qt::BackgroundRole).value<QBrush>().color());
+    // A screen reader hears the hit, and finds every total as an element of its own.
+    QAccessibleTableInterface* tabelle = QAccessible::queryAccessibleInterface(&liste)->tableInterface();
+    EXPECT_EQ(QStringLiteral("Treffer"), tabelle->cellAt(zeile, 6)->text(QAccessible::Description));
+    EXPECT_EQ(QString(), tabelle->cellAt(zeile, 5)->text(QAccessible::Description));
+    QAccessibleInterface* summen = QAccessible::queryAccessibleInterface(Element(*fenster, 1117));
+    QStringList totale;
+    for (int i = 0; i < summen->childCount(); ++i)
+        totale << summen->child(i)->text(QAccessible::Name);
+    for (const char* text : {"Einnahmen", "Ausgaben", "Differenz"})
+        EXPECT_FALSE(totale.filter(QLatin1String(text)).isEmpty()) << text << " in " << totale.join('|').toStdString();
 
     Tippe(*fenster, Overview::kSuche, QStringLiteral("zentral"));
     const int kiosk = fenster->Liste().ErsteTrefferZeile();

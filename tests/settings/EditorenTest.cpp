@@ -1,10 +1,16 @@
 #include "EditKategorie.h"
 #include "Empfaenger.h"
+#include "Fenstereingabe.h"
+#include "PersonenKonten.h"
 #include "Testhaushalt.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace velmora::test {
 namespace {
@@ -204,6 +210,100 @@ TEST(Editoren, EnterTutNichtsUndEscapeSchliesst)
         QTest::keyClick(fenster, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fremd.fenster.isNull() && kategorien.fenster.isNull());
+}
+
+// Tab and Shift+Tab walk every control of each settings window and leave every list; walking never
+// moves a list's marked row, so the form below keeps the entry the user clicked.
+TEST(Tastatur, TabVerlaesstJedeListeUndLaesstDieWahlStehen)
+{
+    Offen<PersonenKonten> personen;
+    FremdKonten fremd;
+    Kategorien kategorien;
+    const std::pair<QWidget*, std::vector<int>> fenster[] = {
+        {&personen.f(), {1024, 1019}}, {&fremd.f(), {1024}}, {&kategorien.f(), {1024, 1019}}};
+    for (const auto& [f, listen] : fenster) {
+        for (int id : listen) {
+            SCOPED_TRACE(f->windowTitle().toStdString() + " c" + std::to_string(id));
+            auto* liste = Element<QTableView>(*f, id);
+            if (liste->model()->rowCount() == 0)
+                ASSERT_TRUE(KlickeZeile(Element<QTableView>(*f, 1024), QStringLiteral("Wohnen")));
+            const int zeile = liste->model()->rowCount() - 1;
+            ASSERT_GE(zeile, 0);
+            Fokus(*liste);
+            Maus(*liste->viewport(), Qt::LeftButton, liste->visualRect(liste->model()->index(zeile, 0)).center());
+            ASSERT_EQ(liste, QApplication::focusWidget());
+            const std::vector<QWidget*> vor = Tabrunde(*f);
+            ASSERT_FALSE(vor.empty());
+            EXPECT_NE(liste, vor.front()) << "Tab leaves the list";
+            EXPECT_EQ(liste, QApplication::focusWidget()) << "the round comes back";
+            for (QWidget* ziel : TabZiele(*f)) {
+                EXPECT_TRUE(ziel == liste || std::find(vor.begin(), vor.end(), ziel) != vor.end())
+                    << "not reached: " << ziel->objectName().toStdString();
+            }
+            std::vector<QWidget*> zurueck = Tabrunde(*f, true);
+            std::reverse(zurueck.begin(), zurueck.end());
+            EXPECT_EQ(vor, zurueck) << "Shift+Tab walks the same round backwards";
+            EXPECT_EQ(zeile, liste->currentIndex().row());
+            EXPECT_EQ(zeile, liste->selectionModel()->selectedRows().value(0).row());
+        }
+    }
+}
+
+// The grey of a deleted entry and the red of a used one are told to screen readers in words.
+TEST(Zugang, GeloeschtUndBenutztInWorten)
+{
+    for (int sprache : {kDeutsch, kEnglisch}) {
+        Kategorien k(true, sprache);
+        const bool deutsch = sprache == kDeutsch;
+        auto* liste = k.Liste(1024);
+        const auto beschreibung = [liste](const char* name) {
+            QAccessibleTableInterface* tabelle = QAccessible::queryAccessibleInterface(liste)->tableInterface();
+            for (int zeile = 0; zeile < tabelle->rowCount(); ++zeile) {
+                QAccessibleInterface* zelle = tabelle->cellAt(zeile, 0);
+                if (zelle->text(QAccessible::Name) == QLatin1String(name))
+                    return zelle->text(QAccessible::Description);
+            }
+            return QStringLiteral("?");
+        };
+        EXPECT_EQ(deutsch ? QStringLiteral("benutzt") : QStringLiteral("used"), beschreibung("Wohnen"));
+        EXPECT_EQ(QString(), beschreibung("Auto"));
+        for (auto& kategorie : k.b().m_arrKategorien) {
+            if (kategorie->m_strName == "Auto")
+                kategorie->m_nKat0C = -1;
+        }
+        k.f().Aktualisiere();
+        EXPECT_EQ(deutsch ? QStringLiteral("gelöscht") : QStringLiteral("deleted"), beschreibung("Auto"));
+    }
+}
+
+// Opened from the entry window the editor turns to the entry's category; its rows keep their names.
+TEST(Zugang, ZeilenDesKategorieEditorsHabenNamen)
+{
+    Kategorien k;
+    for (int kategorie : {1, 0}) {
+        SCOPED_TRACE(kategorie);
+        k.f().WaehleKategorie(kategorie);
+        QCoreApplication::processEvents();
+        for (int id : {1024, 1019}) {
+            QAccessibleInterface* liste = QAccessible::queryAccessibleInterface(k.Liste(id));
+            QAccessibleTableInterface* tabelle = liste->tableInterface();
+            if (id == 1024 || kategorie == 0) {
+                EXPECT_GT(tabelle->rowCount(), 0) << id; // Auto has no sub-categories
+            }
+            for (int zeile = 0; zeile < tabelle->rowCount(); ++zeile) {
+                EXPECT_EQ(k.Liste(id)->model()->index(zeile, 0).data().toString(),
+                          tabelle->cellAt(zeile, 0)->text(QAccessible::Name))
+                    << id << " row " << zeile;
+            }
+            // Screen readers name a row by its row header, even where the header is not shown.
+            for (int i = 0; i < liste->childCount(); ++i) {
+                QAccessibleInterface* kind = liste->child(i);
+                if (kind->role() == QAccessible::RowHeader || kind->role() == QAccessible::Cell) {
+                    EXPECT_FALSE(kind->text(QAccessible::Name).isEmpty()) << id << " child " << i;
+                }
+            }
+        }
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -139,6 +140,23 @@ TEST_F(Ballons, EinKlickSchliesstBisDerZeigerGeht)
     QTest::mouseMove(andere);
     QTest::mouseMove(knopf);
     EXPECT_TRUE(QTest::qWaitFor([this] { return ballons->BallonSichtbar(); }, 3000)) << "after leaving and coming back";
+}
+
+// The window system hands a click on the balloon to the balloon's window; it belongs to the button the
+// balloon covers, which must take it at the first try.
+TEST_F(Ballons, KlickAufDenBallonGehoertDemKnopfDarunter)
+{
+    auto* darunter = new QPushButton(QStringLiteral("Darunter"), &fenster);
+    darunter->setGeometry(60, 55, 170, 30);
+    darunter->show();
+    QSignalSpy geklickt(darunter, &QPushButton::clicked);
+    ZeigeBallon();
+    QWidget* ballon = ballons->Ballon();
+    const QPoint mitte = darunter->mapToGlobal(darunter->rect().center());
+    ASSERT_TRUE(ballon->geometry().contains(mitte)) << "the balloon covers the button";
+    QTest::mouseClick(ballon->windowHandle(), Qt::LeftButton, {}, ballon->mapFromGlobal(mitte));
+    EXPECT_EQ(1, geklickt.count());
+    EXPECT_FALSE(ballons->BallonSichtbar());
 }
 
 TEST_F(Ballons, SchliesstMitDemFenster)
