@@ -151,6 +151,8 @@ private:
     std::unique_ptr<CBasis> m_basis;
     bool m_bGesperrt = false;
     bool m_bBeendet = false;
+    // A backup that could not be made is told once per run, not at every "Ende" that retries.
+    bool m_bSicherungsfehlerGemeldet = false;
 
     std::map<int, QWidget*> m_steuerelemente;
     QTableView* m_kontostaende = nullptr;
