@@ -3,6 +3,8 @@
 #include "Binaer.h"
 #include "Wiederherstellung.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -144,11 +146,18 @@ bool IstSpeichertemp(const std::string& name)
 {
     if (name.size() <= kTempEndung || name[name.size() - kTempEndung] != '.')
         return false;
+    for (size_t i = name.size() - kTempEndung + 1; i < name.size(); ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return false;
+    }
+    // Only the book's own names: whatever else lies in the folder is the user's.
     const std::string datei = name.substr(0, name.size() - kTempEndung);
-    const auto endet = [&datei](const std::string& endung) {
-        return datei.size() > endung.size() && datei.compare(datei.size() - endung.size(), endung.size(), endung) == 0;
-    };
-    return datei == kJournalName || endet(".vlm") || endet(".ini");
+    if (datei == kJournalName || datei == "VLMBasic_D.ini" || datei == "VLMBasic_E.ini")
+        return true;
+    const size_t n = datei.size();
+    if (n < 12 || datei.compare(n - 4, 4, ".vlm") != 0 || datei[n - 11] != '_')
+        return false;
+    return std::all_of(datei.end() - 10, datei.end() - 4, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 int SchreibeAlleOderKeine(const std::vector<Dateistand>& dateien, const std::vector<std::string>& vorige,

@@ -57,7 +57,8 @@ int SchreibeAlleOderKeine(const std::vector<Dateistand>& dateien, const std::vec
 // anything reads the book.
 void VollendeSpeicherung(const std::string& ordner);
 
-// Whether a name is a temporary file of a save (a file of the book, or the journal, with ".XXXXXX").
+// Whether a name is a temporary file of a save: a settings file, a monthly file or the journal with
+// ".XXXXXX" appended; other files of the folder never are.
 bool IstSpeichertemp(const std::string& name);
 
 } // namespace velmora

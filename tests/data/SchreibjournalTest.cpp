@@ -107,6 +107,7 @@ TEST(Schreibjournal, JederAbbruchLaesstDasBuchVorherOderNachher)
         SCOPED_TRACE(abbruch);
         TempOrdner ordner;
         LegeBuchAn(ordner.Pfad());
+        ordner.Schreibe("Notizen.ini.backup", "meins");
         const pid_t kind = fork();
         if (kind == 0) {
             int schritt = 0;
@@ -123,6 +124,7 @@ TEST(Schreibjournal, JederAbbruchLaesstDasBuchVorherOderNachher)
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
         EXPECT_EQ(erwartet, NaechsterStart(ordner.Pfad()));
         EXPECT_EQ("", Reste(ordner.Pfad()));
+        EXPECT_EQ("meins", ordner.Lies("Notizen.ini.backup")) << "a file of the user's own stays";
     }
 }
 
