@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <sys/stat.h>
 #include <utility>
 
 namespace velmora {
@@ -87,12 +88,17 @@ std::optional<Journal> LiesJournal(const std::string& bytes)
 
 // The second half of a save: renames, removals, the journal gone. Runs the same whether the save goes on
 // or a later start completes it: a file already renamed has no temporary file any more.
-void FuehreAus(const Journal& journal, const std::string& ordner)
+// The files whose rename failed are added to fehlgeschlagen.
+void FuehreAus(const Journal& journal, const std::string& ordner, std::vector<std::string>& fehlgeschlagen)
 {
     for (const auto& [temp, name] : journal.umbenennen) {
         const std::string ziel = DateiPfad(ordner, name);
         MeldeSchritt(Schreibschritt::kVorUmbenennen, ziel);
-        std::rename(DateiPfad(ordner, temp).c_str(), ziel.c_str());
+        const std::string quelle = DateiPfad(ordner, temp);
+        if (std::rename(quelle.c_str(), ziel.c_str()) != 0 && DateiExistiert(quelle)) {
+            fehlgeschlagen.push_back(ziel);
+            std::remove(quelle.c_str());
+        }
         MeldeSchritt(Schreibschritt::kNachUmbenennen, ziel);
     }
     for (const std::string& name : journal.entfernen) {
@@ -123,8 +129,9 @@ void VollendeIn(const std::string& ordner)
     if (LeseDatei(DateiPfad(ordner, kJournalName), bytes)) {
         // A journal stands only when all its files were durable: complete it. A damaged one (which only
         // a damaged disk makes) names nothing to trust; its temporary files go below.
+        std::vector<std::string> fehlgeschlagen;
         if (const std::optional<Journal> journal = LiesJournal(bytes))
-            FuehreAus(*journal, ordner);
+            FuehreAus(*journal, ordner, fehlgeschlagen);
         std::remove(DateiPfad(ordner, kJournalName).c_str());
     }
     EntferneTemps(ordner);
@@ -170,9 +177,15 @@ int SchreibeAlleOderKeine(const std::vector<Dateistand>& dateien, const std::vec
             Schreibmodus(pfad, i < vorige.size() && !vorige[i].empty() ? DateiPfad(ordner, vorige[i]) : std::string());
         if (!modus)
             fehler.schreibgeschuetzt.push_back(pfad);
+        // A folder or device in a file's place cannot be replaced by it.
+        struct stat info
+        {
+        };
+        if (::stat(pfad.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+            fehler.nichtGeschrieben.push_back(pfad);
         modi.push_back(modus.value_or(0));
     }
-    if (!fehler.schreibgeschuetzt.empty())
+    if (!fehler.Leer())
         return -1;
 
     Journal journal;
@@ -203,8 +216,8 @@ int SchreibeAlleOderKeine(const std::vector<Dateistand>& dateien, const std::vec
         return verwirf();
     }
     MeldeSchritt(Schreibschritt::kJournalSteht, journalPfad);
-    FuehreAus(journal, ordner);
-    return 0;
+    FuehreAus(journal, ordner, fehler.nichtGeschrieben);
+    return fehler.nichtGeschrieben.empty() ? 0 : -1;
 }
 
 void VollendeSpeicherung(const std::string& ordner)
