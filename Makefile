@@ -60,7 +60,7 @@ run: build
 demo: build
 	@dir=$$(mktemp -d /tmp/velmora-demo.XXXXXX); \
 	$(BUILD)/tools/cli/velmora-cli generate "$$dir" --years 5 --seed 7 && \
-	echo "Demo household in $$dir" && "$(CURDIR)/$(BUILD)/src/app/velmora" "$$dir"
+	echo "Demo household in $$dir" && XDG_CONFIG_HOME="$$dir/.config" "$(CURDIR)/$(BUILD)/src/app/velmora" "$$dir"
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

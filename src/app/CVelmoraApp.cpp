@@ -5,6 +5,7 @@
 #include "Buchsprache.h"
 #include "Meldung.h"
 #include "QtSprache.h"
+#include "Schreibjournal.h"
 #include "Start.h"
 #include "Wiederherstellung.h"
 
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 
 namespace velmora {
@@ -36,6 +38,15 @@ bool FrageWiederherstellen()
     return frage.exec() == QMessageBox::Yes;
 }
 
+bool FrageTrotzdemOeffnen(const QString& text)
+{
+    QMessageBox frage(QMessageBox::Warning, QStringLiteral("Velmora"), text, QMessageBox::NoButton);
+    QPushButton* oeffnen = frage.addButton(QString::fromUtf8("Trotzdem öffnen / Open anyway"), QMessageBox::AcceptRole);
+    frage.setDefaultButton(frage.addButton(QStringLiteral("Beenden / Quit"), QMessageBox::RejectRole));
+    frage.exec();
+    return frage.clickedButton() == oeffnen;
+}
+
 } // namespace
 
 CVelmoraApp::CVelmoraApp(Anwendungsumgebung umgebung)
@@ -49,6 +60,8 @@ CVelmoraApp::CVelmoraApp(Anwendungsumgebung umgebung)
         m_umgebung.erstwahl = [](const QString& vorschlag) { return Sprachwahl::FrageMitOrdner(vorschlag); };
     if (!m_umgebung.wiederherstellen)
         m_umgebung.wiederherstellen = FrageWiederherstellen;
+    if (!m_umgebung.trotzdemOeffnen)
+        m_umgebung.trotzdemOeffnen = FrageTrotzdemOeffnen;
     if (!m_umgebung.meldung)
         m_umgebung.meldung = [](const QString& text) {
             Meldung(nullptr, QMessageBox::Warning, QStringLiteral("Velmora"), text);
@@ -74,8 +87,13 @@ QString CVelmoraApp::DatenOrdner()
             break;
         }
     }
+    QSettings einstellungen(QStringLiteral("Velmora"), QStringLiteral("Velmora"));
+    const QString gespeichert = GespeicherterPfad();
+    // A start on a named folder (as `make run` makes) also tells a later start without one where the book is.
+    if (!argument.isEmpty() && gespeichert.isEmpty())
+        einstellungen.setValue(kPfadSchluessel, argument);
     const std::string gewaehlt =
-        WaehleDatenOrdner(AlsPfad(argument), AlsPfad(GespeicherterPfad()), AlsPfad(m_umgebung.strAktuell));
+        WaehleDatenOrdner(AlsPfad(argument), AlsPfad(gespeichert), AlsPfad(m_umgebung.strAktuell));
     if (!gewaehlt.empty())
         return QFile::decodeName(QByteArray::fromStdString(gewaehlt));
 
@@ -83,11 +101,33 @@ QString CVelmoraApp::DatenOrdner()
         m_umgebung.erstwahl(QDir(m_umgebung.strHeim).filePath(QStringLiteral("Velmora")));
     if (!wahl || wahl->strOrdner.isEmpty())
         return {};
-    QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).setValue(kPfadSchluessel, wahl->strOrdner);
+    // "~/Haushalt" and "Haushalt" both mean the home folder's Haushalt, wherever the program was started.
+    const QString ordner = QFile::decodeName(
+        QByteArray::fromStdString(AbsoluterOrdner(AlsPfad(wahl->strOrdner), AlsPfad(m_umgebung.strHeim))));
+    einstellungen.setValue(kPfadSchluessel, ordner);
     // The language answers the first run only; a chosen folder that holds a book keeps the book's language.
     const int sprache = wahl->nSprache;
     m_umgebung.start.sprachwahl = [sprache] { return sprache; };
-    return wahl->strOrdner;
+    return ordner;
+}
+
+bool CVelmoraApp::NimmSperre(const std::string& pfad)
+{
+    m_sperre = std::make_unique<Buchsperre>(pfad);
+    Buchsperre::Zustand zustand = m_sperre->Nimm();
+    if (zustand == Buchsperre::Zustand::kZweifelhaft) {
+        if (!m_umgebung.trotzdemOeffnen(m_sperre->Meldung(true) + QStringLiteral("\n\n") + m_sperre->Meldung(false))) {
+            m_sperre.reset();
+            return false;
+        }
+        zustand = m_sperre->NimmTrotzdem();
+    }
+    if (zustand != Buchsperre::Zustand::kGenommen) {
+        m_umgebung.meldung(m_sperre->Meldung(true) + QStringLiteral("\n\n") + m_sperre->Meldung(false));
+        m_sperre.reset();
+        return false;
+    }
+    return true;
 }
 
 std::unique_ptr<CVelmoraDlg> CVelmoraApp::Oeffne()
@@ -99,13 +139,10 @@ std::unique_ptr<CVelmoraDlg> CVelmoraApp::Oeffne()
     const std::string pfad = AlsPfad(ordner);
     // Qt's own buttons and dialogs speak the book's language from the first question on.
     SetzeQtSprache(SpracheDesBuchs(pfad));
-
-    m_sperre = std::make_unique<Buchsperre>(pfad);
-    if (m_sperre->Nimm() != Buchsperre::Zustand::kGenommen) {
-        m_umgebung.meldung(m_sperre->Meldung(true) + QStringLiteral("\n\n") + m_sperre->Meldung(false));
-        m_sperre.reset();
+    if (!NimmSperre(pfad))
         return nullptr;
-    }
+    // A save cut off last time is completed before anything reads the book.
+    VollendeSpeicherung(pfad);
 
     Startumgebung start = m_umgebung.start;
     if (HatWiederherstellung(pfad)) {

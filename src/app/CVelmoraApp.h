@@ -30,6 +30,8 @@ struct Anwendungsumgebung
     std::function<bool()> wiederherstellen;
     // A message after which the run ends (the book is open elsewhere).
     std::function<void(const QString& text)> meldung;
+    // Whether to open a book whose lock is in doubt (damaged, or from another computer) anyway.
+    std::function<bool(const QString& text)> trotzdemOeffnen;
     Startumgebung start;
 };
 
@@ -51,6 +53,7 @@ public:
 
 private:
     QString DatenOrdner();
+    bool NimmSperre(const std::string& pfad);
 
     Anwendungsumgebung m_umgebung;
     std::unique_ptr<Buchsperre> m_sperre;

@@ -29,6 +29,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
@@ -607,16 +608,41 @@ void CVelmoraDlg::Entsperre()
 bool CVelmoraDlg::Speichere()
 {
     const bool gespeichert = SpeichereAlles(*m_basis) == 0;
-    const bool gemerkt = SpeichereGedaechtnis(m_basis->m_strPfad, m_importGedaechtnis) == 0;
+    const bool deutsch = m_basis->Deutsch();
+    if (gespeichert && !m_basis->m_strSicherungsfehler.empty() && !m_bSicherungsfehlerGemeldet) {
+        m_bSicherungsfehlerGemeldet = true;
+        Meldung(this, QMessageBox::Warning, QStringLiteral("Velmora"),
+                Sprachtext(deutsch,
+                           "Die Sicherung der bisherigen Dateien in \"Sicherungen\" konnte nicht angelegt werden; "
+                           "das Haushalts-Buch wird trotzdem gespeichert. Grund:",
+                           "The backup of the previous files in \"Sicherungen\" could not be made; the household "
+                           "book is saved all the same. Reason:") +
+                    QStringLiteral("\n\n") +
+                    QFile::decodeName(QByteArray::fromStdString(m_basis->m_strSicherungsfehler)));
+    }
+    if (!m_basis->m_schreibgeschuetzteDateien.empty()) {
+        QStringList namen;
+        for (const std::string& pfad : m_basis->m_schreibgeschuetzteDateien)
+            namen << QFile::decodeName(QByteArray::fromStdString(pfad));
+        Meldung(this, QMessageBox::Critical, QStringLiteral("Velmora"),
+                Sprachtext(deutsch,
+                           "Diese Dateien sind schreibgeschützt; es wurde nichts gespeichert. Bitte das Schreibrecht "
+                           "geben und erneut \"Ende\" wählen:",
+                           "These files are read-only; nothing was saved. Please make them writable and choose "
+                           "\"End\" again:") +
+                    QStringLiteral("\n\n") + namen.join(QLatin1Char('\n')));
+        return false;
+    }
+    const bool gemerkt = gespeichert && SpeichereGedaechtnis(m_basis->m_strPfad, m_importGedaechtnis) == 0;
     if (gespeichert && gemerkt)
         return true;
     QStringList namen;
     for (const std::string& pfad : m_basis->m_nichtGeschriebeneDateien)
-        namen << QString::fromStdString(pfad);
-    if (!gemerkt)
-        namen << QString::fromStdString(GedaechtnisPfad(m_basis->m_strPfad));
+        namen << QFile::decodeName(QByteArray::fromStdString(pfad));
+    if (gespeichert)
+        namen << QFile::decodeName(QByteArray::fromStdString(GedaechtnisPfad(m_basis->m_strPfad)));
     Meldung(this, QMessageBox::Critical, QStringLiteral("Velmora"),
-            Sprachtext(m_basis->Deutsch(),
+            Sprachtext(deutsch,
                        "Diese Dateien konnten nicht geschrieben werden. Bitte Speicherplatz oder Zugriffsrechte "
                        "prüfen und erneut \"Ende\" wählen:",
                        "These files could not be written. Please check the free space or the permissions and "

@@ -154,6 +154,8 @@ private:
     bool m_bBeendet = false;
     // Standing-order bookings the start-up's catch-up made.
     int m_nNachgeholt = 0;
+    // A backup that could not be made is told once per run, not at every "Ende" that retries.
+    bool m_bSicherungsfehlerGemeldet = false;
 
     std::map<int, QWidget*> m_steuerelemente;
     QTableView* m_kontostaende = nullptr;

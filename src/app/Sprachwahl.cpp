@@ -36,8 +36,15 @@ Sprachwahl::Sprachwahl(QWidget* eltern, const QString& ordnerVorschlag)
         auto* zeile = new QHBoxLayout;
         zeile->addWidget(m_ordner, 1);
         zeile->addWidget(anderer);
+        auto* hinweis = new QLabel(QString::fromUtf8("Ein Ordner ohne führendes / (auch ~/…) liegt in Ihrem "
+                                                     "persönlichen Ordner.\n"
+                                                     "A folder without a leading / (and ~/…) lies in your home "
+                                                     "folder."),
+                                   this);
+        hinweis->setObjectName(QStringLiteral("ordnerHinweis"));
         layout->addWidget(ordnerFrage);
         layout->addLayout(zeile);
+        layout->addWidget(hinweis);
     }
     auto* frage = new QLabel(QString::fromUtf8("Bitte wählen Sie die Sprache Ihres Haushalts-Buchs.\n"
                                                "Please choose the language of your household book."),

@@ -94,8 +94,12 @@ public:
     Uhr m_uhr = SystemZeit;
     // Files the readers found cut short or corrupt (full paths), in the order met; the program reports them.
     std::vector<std::string> m_abgeschnitteneDateien;
-    // Files the last save could not write (full paths).
+    // Files the last save could not write (full paths), and files it refused to replace because their
+    // mode forbids writing; the save changed nothing then.
     std::vector<std::string> m_nichtGeschriebeneDateien;
+    std::vector<std::string> m_schreibgeschuetzteDateien;
+    // What kept the last save from making its backup (Sicherungen.h); empty when it made one or needed none.
+    std::string m_strSicherungsfehler;
 
     // Booking rules.
     void BucheTransaktion(CInOut& transaktion);

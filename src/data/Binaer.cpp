@@ -114,29 +114,91 @@ bool LeseDatei(const std::string& pfad, std::string& bytes)
     return true;
 }
 
-bool SchreibeDateiSicher(const std::string& pfad, std::string_view bytes)
+namespace {
+
+bool SchreibeGanz(int fd, std::string_view bytes)
 {
-    std::string vorlage = pfad + ".XXXXXX";
-    const int fd = ::mkstemp(vorlage.data());
-    if (fd < 0)
-        return false;
     size_t geschrieben = 0;
-    bool ok = true;
     while (geschrieben < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
+        if (n <= 0)
+            return false;
         geschrieben += static_cast<size_t>(n);
     }
-    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    return true;
+}
+
+bool IstEinstellungsname(const std::string& pfad)
+{
+    return pfad.size() > 4 && pfad.compare(pfad.size() - 4, 4, ".ini") == 0;
+}
+
+} // namespace
+
+std::optional<unsigned> Schreibmodus(const std::string& pfad, const std::string& vorige)
+{
+    for (const std::string& p : {pfad, vorige}) {
+        struct stat info
+        {
+        };
+        if (p.empty() || ::stat(p.c_str(), &info) != 0)
+            continue;
+        if ((info.st_mode & S_IWUSR) == 0)
+            return std::nullopt;
+        return static_cast<unsigned>(info.st_mode & 07777);
+    }
+    return IstEinstellungsname(pfad) ? 0600u : 0644u;
+}
+
+std::string SchreibeTemp(const std::string& pfad, std::string_view bytes, unsigned modus)
+{
+    std::string vorlage = pfad + ".XXXXXX";
+    const int fd = ::mkstemp(vorlage.data());
+    if (fd < 0)
+        return {};
+    bool ok = SchreibeGanz(fd, bytes) && ::fchmod(fd, static_cast<mode_t>(modus)) == 0 && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(vorlage.c_str(), pfad.c_str()) == 0)
-        return true;
+    if (ok)
+        return vorlage;
     ::unlink(vorlage.c_str());
+    return {};
+}
+
+bool SchreibeNeueDatei(const std::string& pfad, std::string_view bytes, unsigned modus)
+{
+    const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(modus));
+    if (fd < 0)
+        return false;
+    bool ok = SchreibeGanz(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok)
+        ::unlink(pfad.c_str());
+    return ok;
+}
+
+bool SichereOrdner(const std::string& ordner)
+{
+    const int fd = ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool SchreibeDateiSicher(const std::string& pfad, std::string_view bytes)
+{
+    const std::optional<unsigned> modus = Schreibmodus(pfad);
+    if (!modus)
+        return false;
+    const std::string temp = SchreibeTemp(pfad, bytes, *modus);
+    if (temp.empty())
+        return false;
+    if (::rename(temp.c_str(), pfad.c_str()) == 0)
+        return true;
+    ::unlink(temp.c_str());
     return false;
 }
 

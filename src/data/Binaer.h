@@ -3,6 +3,7 @@
 // Little-endian binary encoding of the settings and monthly files.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -54,8 +55,24 @@ private:
 bool LeseDatei(const std::string& pfad, std::string& bytes);
 
 // Writes a file through a temporary file in the same folder that is renamed over the old one, so a
-// failed or interrupted save leaves the old file untouched. False when anything fails.
+// failed or interrupted save leaves the old file untouched. The file keeps its mode. False when anything
+// fails.
 bool SchreibeDateiSicher(const std::string& pfad, std::string_view bytes);
+
+// The mode a file written to pfad gets: the one of the file there (else of `vorige`, the file it
+// replaces under another name), else 0600 for a settings file, which holds the password, and 0644 for
+// any other. Nullopt when the file there must not be written: its mode forbids writing.
+std::optional<unsigned> Schreibmodus(const std::string& pfad, const std::string& vorige = {});
+
+// Writes the bytes into a new temporary file beside pfad (pfad + ".XXXXXX") with the given mode and
+// makes it durable. Its name, or empty when anything failed (nothing is left behind then).
+std::string SchreibeTemp(const std::string& pfad, std::string_view bytes, unsigned modus);
+
+// Writes a new file whole and makes it durable; false when it exists already or anything fails.
+bool SchreibeNeueDatei(const std::string& pfad, std::string_view bytes, unsigned modus);
+
+// Makes the entries of a folder (created, renamed, removed files) durable.
+bool SichereOrdner(const std::string& ordner);
 
 // Joins the data folder and a file name; an empty folder means the current folder.
 std::string DateiPfad(const std::string& ordner, const std::string& name);

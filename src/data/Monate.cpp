@@ -131,8 +131,11 @@ void CBasis::LadeMonate(int vonDatum, int bisDatum)
 
 int CBasis::SpeichereMonate()
 {
-    m_nichtGeschriebeneDateien.clear();
-    return SchreibeDateien(GeaenderteMonate(), m_strPfad, m_nichtGeschriebeneDateien);
+    Schreibfehler fehler;
+    const int ergebnis = SchreibeDateien(GeaenderteMonate(), m_strPfad, fehler);
+    m_nichtGeschriebeneDateien = std::move(fehler.nichtGeschrieben);
+    m_schreibgeschuetzteDateien = std::move(fehler.schreibgeschuetzt);
+    return ergebnis;
 }
 
 std::vector<Dateistand> CBasis::GeaenderteMonate()

@@ -5,7 +5,6 @@
 #include "Text.h"
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace velmora {
 
@@ -27,22 +26,20 @@ std::vector<Dateistand> BaueSpeicherstand(CBasis& basis)
     return dateien;
 }
 
-int SchreibeDateien(const std::vector<Dateistand>& dateien, const std::string& ordner,
-                    std::vector<std::string>& fehlgeschlagen)
+int SchreibeDateien(const std::vector<Dateistand>& dateien, const std::string& ordner, Schreibfehler& fehler,
+                    const std::vector<std::string>& entfernen)
 {
-    int ergebnis = 0;
+    std::vector<Dateistand> aufPlatte;
+    std::vector<std::string> vorige;
+    std::vector<std::string> weg = entfernen;
     for (const Dateistand& datei : dateien) {
-        const std::string pfad = DateiPfad(ordner, NameAufPlatte(datei.strName));
-        if (!SchreibeDateiSicher(pfad, datei.bytes)) {
-            fehlgeschlagen.push_back(pfad);
-            ergebnis = -1;
-            continue;
-        }
+        aufPlatte.push_back({NameAufPlatte(datei.strName), datei.bytes});
         const std::string alt = AlterName(datei.strName);
-        if (!alt.empty())
-            ::unlink(DateiPfad(ordner, alt).c_str());
+        vorige.push_back(alt);
+        if (!alt.empty() && DateiExistiert(DateiPfad(ordner, alt)))
+            weg.push_back(alt);
     }
-    return ergebnis;
+    return SchreibeAlleOderKeine(aufPlatte, vorige, weg, ordner, fehler);
 }
 
 void BenenneAlteMonatsdateienUm(const std::string& ordner)

@@ -4,6 +4,7 @@
 // folder or to its recovery copy, and can be compared with the versions they replace.
 
 #include "Basis.h"
+#include "Schreibjournal.h"
 
 #include <string>
 #include <vector>
@@ -13,11 +14,12 @@ namespace velmora {
 // The changed months, then the settings file; empty while no family exists.
 std::vector<Dateistand> BaueSpeicherstand(CBasis& basis);
 
-// Writes each file into the folder through temp-and-rename, under its name on disk. A month that lay
-// under its raw cp1252 name loses that old file once the new one is in place. The paths of files that
-// could not be written are added to fehlgeschlagen; 0 when all were written, -1 otherwise.
-int SchreibeDateien(const std::vector<Dateistand>& dateien, const std::string& ordner,
-                    std::vector<std::string>& fehlgeschlagen);
+// Writes the files into the folder under their names on disk, all or nothing (Schreibjournal.h), and
+// removes the files named in `entfernen` with them. A month that lay under its raw cp1252 name loses
+// that old file once the new one is in place. 0 when all were written; -1 when none was, with the
+// causes in fehler.
+int SchreibeDateien(const std::vector<Dateistand>& dateien, const std::string& ordner, Schreibfehler& fehler,
+                    const std::vector<std::string>& entfernen = {});
 
 // Gives every monthly file of the folder that still carries a raw cp1252 name (not UTF-8) its name on
 // disk, unless a file of that name exists already.

@@ -9,6 +9,7 @@
 #include "Wiederherstellung.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 namespace velmora {
@@ -52,13 +53,33 @@ int NachholBeginn(const CBasis& basis)
 int SpeichereAlles(CBasis& basis)
 {
     basis.m_nichtGeschriebeneDateien.clear();
+    basis.m_schreibgeschuetzteDateien.clear();
+    basis.m_strSicherungsfehler.clear();
     if (basis.m_arrFamilien.empty())
         return 0;
     const std::vector<Dateistand> dateien = BaueSpeicherstand(basis);
-    SichereVorigeFassungen(basis.m_strPfad, dateien);
-    const int ergebnis = SchreibeDateien(dateien, basis.m_strPfad, basis.m_nichtGeschriebeneDateien);
-    BenenneAlteMonatsdateienUm(basis.m_strPfad);
+    // The family's work matters more than its backup: a save goes on without one, and says so.
+    basis.m_strSicherungsfehler = SichereVorigeFassungen(basis.m_strPfad, dateien).strFehler;
+    Schreibfehler fehler;
+    const int ergebnis = SchreibeDateien(dateien, basis.m_strPfad, fehler);
+    basis.m_nichtGeschriebeneDateien = std::move(fehler.nichtGeschrieben);
+    basis.m_schreibgeschuetzteDateien = std::move(fehler.schreibgeschuetzt);
+    if (ergebnis == 0)
+        BenenneAlteMonatsdateienUm(basis.m_strPfad);
     return ergebnis;
+}
+
+std::string AbsoluterOrdner(const std::string& eingabe, const std::string& heim)
+{
+    std::string rest = eingabe;
+    if (rest == "~" || rest.starts_with("~/"))
+        rest = rest.size() > 2 ? rest.substr(2) : std::string();
+    std::filesystem::path pfad =
+        std::filesystem::path(rest).is_absolute() ? std::filesystem::path(rest) : std::filesystem::path(heim) / rest;
+    std::string text = pfad.lexically_normal().string();
+    while (text.size() > 1 && text.back() == '/')
+        text.pop_back();
+    return text;
 }
 
 std::string WaehleDatenOrdner(const std::string& argument, const std::string& pfad, const std::string& aktuell)

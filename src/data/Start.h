@@ -22,8 +22,14 @@ int NachholBeginn(const CBasis& basis);
 // current folder when it holds a book. Empty when none applies: the first run asks.
 std::string WaehleDatenOrdner(const std::string& argument, const std::string& pfad, const std::string& aktuell);
 
-// What "Ende" writes when a family exists: every changed month, then the settings file.
-// 0 when everything was written; -1 otherwise, with the failed files in m_nichtGeschriebeneDateien.
+// The folder a typed answer names, made absolute: "~" and "~/..." lie in the home folder, and so does
+// a relative path, wherever the program was started; "." and ".." steps are resolved.
+std::string AbsoluterOrdner(const std::string& eingabe, const std::string& heim);
+
+// What "Ende" writes when a family exists: every changed month, then the settings file, all or nothing,
+// after a backup of what it replaces. 0 when everything was written; -1 when nothing was, with the
+// failed files in m_nichtGeschriebeneDateien or m_schreibgeschuetzteDateien. A backup that could not be
+// made leaves its reason in m_strSicherungsfehler; the save goes on.
 int SpeichereAlles(CBasis& basis);
 
 } // namespace velmora

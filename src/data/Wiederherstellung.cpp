@@ -121,20 +121,18 @@ int Wiederherstellung::Schreibe()
         if (it == m_geschrieben.end() || it->second != abdruecke.at(it->first))
             neu.push_back(datei);
     }
-    std::vector<std::string> fehlgeschlagen;
-    const int ergebnis = SchreibeDateien(neu, ordner, fehlgeschlagen);
-    // The copy holds exactly what "Ende" would write: files of an earlier copy go.
-    std::vector<fs::path> fremd;
+    // The copy holds exactly what "Ende" would write: files of an earlier copy go with the same step.
+    std::vector<std::string> fremd;
     for (const auto& eintrag : fs::directory_iterator(ordner, fehler)) {
-        if (abdruecke.count(eintrag.path().filename().string()) == 0)
-            fremd.push_back(eintrag.path());
+        const std::string name = eintrag.path().filename().string();
+        if (abdruecke.count(name) == 0 && name != kJournalName && !IstSpeichertemp(name))
+            fremd.push_back(name);
     }
-    for (const fs::path& pfad : fremd)
-        fs::remove_all(pfad, fehler);
-    m_geschrieben = abdruecke;
-    // A file that failed is written again next time.
-    for (const std::string& pfad : fehlgeschlagen)
-        m_geschrieben.erase(fs::path(pfad).filename().string());
+    Schreibfehler schreibfehler;
+    const int ergebnis = SchreibeDateien(neu, ordner, schreibfehler, fremd);
+    // A copy that failed changed nothing: it is written whole next time.
+    if (ergebnis == 0)
+        m_geschrieben = abdruecke;
     return ergebnis;
 }
 

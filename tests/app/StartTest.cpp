@@ -45,6 +45,10 @@ protected:
         };
         u.wiederherstellen = [this] { return m_bWiederherstellen; };
         u.meldung = [this](const QString& text) { m_meldungen << text; };
+        u.trotzdemOeffnen = [this](const QString& text) {
+            m_zweifel << text;
+            return m_bTrotzdem;
+        };
         u.start.uhr = FesteUhr(kHeute, 1200);
         return u;
     }
@@ -65,7 +69,9 @@ protected:
     TempOrdner m_temp{"velmora-start"};
     QStringList m_fragen;
     QStringList m_meldungen;
+    QStringList m_zweifel;
     bool m_bWiederherstellen = true;
+    bool m_bTrotzdem = false;
 };
 
 // The entries of a folder, hidden ones too, sorted.
@@ -215,6 +221,82 @@ TEST_F(Start, EinAbgebrochenerLaufWirdAngeboten)
         ASSERT_EQ(0, gespeichert.LadeMonat(kHeute));
         EXPECT_EQ(1u, gespeichert.m_arrInOut.size());
     }
+}
+
+// A lock that tells nothing, or names another computer, may still be in use: the user decides.
+TEST_F(Start, EineZweifelhafteSperreWirdErfragt)
+{
+    const std::string ordner = Ordner("zweifel");
+    SchreibeBuch(ordner, "Meier");
+    const struct
+    {
+        const char* szInhalt;
+        const char* szErwartet;
+    } faelle[] = {{"", "ist beschädigt oder nicht lesbar"},
+                  {"4711\nvelmora\nkuechenrechner\n", "auf dem Rechner kuechenrechner geöffnet"}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.szInhalt);
+        for (bool trotzdem : {false, true}) {
+            m_zweifel.clear();
+            m_bTrotzdem = trotzdem;
+            {
+                QFile sperre(QString::fromStdString(ordner + "/.velmora.lock"));
+                ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
+                sperre.write(fall.szInhalt);
+            }
+            CVelmoraApp app(Umgebung(ordner));
+            const auto fenster = app.Oeffne();
+            ASSERT_EQ(1, m_zweifel.size());
+            EXPECT_TRUE(m_zweifel[0].contains(QString::fromUtf8(fall.szErwartet))) << m_zweifel[0].toStdString();
+            EXPECT_EQ(trotzdem, fenster != nullptr);
+            EXPECT_TRUE(m_meldungen.isEmpty()) << "the answer is the only word";
+        }
+    }
+}
+
+// What is typed at the first start lies in the home folder, wherever the program was started from.
+TEST_F(Start, EinGetippterOrdnerLiegtImHeimordner)
+{
+    const std::string heim = Ordner("home");
+    const std::string aktuell = Ordner("anderswo");
+    const struct
+    {
+        const char* szGetippt;
+        const char* szOrdner;
+    } faelle[] = {{"~/Haushalt", "/Haushalt"}, {"Buecher/./Haushalt/", "/Buecher/Haushalt"}, {"~", ""}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.szGetippt);
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).remove(QStringLiteral("Velmora/Path"));
+        Anwendungsumgebung u = Umgebung(aktuell);
+        u.erstwahl = [&](const QString&) {
+            return std::optional<Erstwahl>(Erstwahl{QString::fromUtf8(fall.szGetippt), kDeutsch});
+        };
+        CVelmoraApp app(u);
+        const auto fenster = app.Oeffne();
+        ASSERT_NE(nullptr, fenster);
+        EXPECT_EQ(heim + fall.szOrdner, fenster->Basis().m_strPfad);
+        EXPECT_EQ(QString::fromStdString(heim + fall.szOrdner), CVelmoraApp::GespeicherterPfad());
+        EXPECT_EQ("", Namen(aktuell)) << "nothing is made in the current folder";
+    }
+}
+
+// `make run` names the folder; the next start from the desktop menu, without it, opens the same book.
+TEST_F(Start, EinStartMitOrdnerMerktIhnFuerDenStartOhne)
+{
+    const std::string buch = Ordner("buch");
+    SchreibeBuch(buch, "Meier");
+    {
+        Anwendungsumgebung u = Umgebung(Ordner("werkstatt"));
+        u.argumente = {QString::fromStdString(buch)};
+        CVelmoraApp app(u);
+        ASSERT_NE(nullptr, app.Oeffne());
+    }
+    EXPECT_EQ(QString::fromStdString(buch), CVelmoraApp::GespeicherterPfad());
+    CVelmoraApp ohne(Umgebung(Ordner("desktop")));
+    const auto fenster = ohne.Oeffne();
+    ASSERT_NE(nullptr, fenster);
+    EXPECT_EQ("Meier", fenster->Basis().Familie()->m_strName);
+    EXPECT_TRUE(m_fragen.isEmpty());
 }
 
 } // namespace

@@ -246,15 +246,13 @@ TEST(Monate, SchreibfehlerMeldenMinusEins)
     EXPECT_EQ(-1, b.SpeichereMonate());
     EXPECT_EQ(std::vector<std::string>{h.ordner.Datei("datei/Meier_200903.vlm")}, b.m_nichtGeschriebeneDateien);
 
-    // "Ende" writes the months, then the settings, and names everything it could not write.
+    // "Ende" writes all or nothing and names the file it could not write.
     EXPECT_EQ(-1, SpeichereAlles(b));
-    EXPECT_EQ(
-        (std::vector<std::string>{h.ordner.Datei("datei/Meier_200903.vlm"), h.ordner.Datei("datei/VLMBasic_D.ini")}),
-        b.m_nichtGeschriebeneDateien);
+    EXPECT_EQ(std::vector<std::string>{h.ordner.Datei("datei/Meier_200903.vlm")}, b.m_nichtGeschriebeneDateien);
     EXPECT_EQ(std::vector<std::string>{"datei"}, h.ordner.Inhalt());
 }
 
-// A month that cannot be written keeps its old file; the other months are still written.
+// A month that cannot be written keeps its old file, and no other month of the save is written either.
 TEST(Monate, AbgebrochenesSpeichernLaesstDieAlteDateiStehen)
 {
     FamilieImOrdner h;
@@ -274,8 +272,7 @@ TEST(Monate, AbgebrochenesSpeichernLaesstDieAlteDateiStehen)
     EXPECT_EQ(-1, MitDateiGrenze(grenze, [&] { return b.SpeichereMonate(); }));
     EXPECT_EQ(std::vector<std::string>{h.ordner.Datei("Meier_200903.vlm")}, b.m_nichtGeschriebeneDateien);
     EXPECT_EQ(alt, h.ordner.Lies("Meier_200903.vlm"));
-    EXPECT_EQ(Monatsdatei(2, {Mit(april, 31, 3)}).Daten(), h.ordner.Lies("Meier_200904.vlm"));
-    EXPECT_EQ((std::vector<std::string>{"Meier_200903.vlm", "Meier_200904.vlm"}), h.ordner.Inhalt());
+    EXPECT_EQ(std::vector<std::string>{"Meier_200903.vlm"}, h.ordner.Inhalt());
 }
 
 TEST(Monate, MonatGeaendertLaedtOderLegtAn)

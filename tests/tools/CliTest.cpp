@@ -683,5 +683,62 @@ TEST_F(CliTest, ExportSchreibtDieTabelleDerUebersicht)
     EXPECT_EQ("velmora-cli: cannot write " + s_temp->Pfad() + "/fehlt/liste.xls\n", fehler.fehler);
 }
 
+// A save without its backup still saves, but says so and ends with 3; the listing marks what is no
+// whole backup.
+TEST_F(CliTest, OhneSicherungEndetMitDrei)
+{
+    const std::string ordner = s_temp->Unterordner("ohne-sicherung");
+    std::filesystem::copy(Haushalt(), ordner, std::filesystem::copy_options::recursive);
+    std::ofstream(ordner + "/Sicherungen") << "keine Sicherungen hier";
+    const std::string einstellungen = Inhalt(ordner + "/VLMBasic_D.ini");
+    Lauf lauf = Starte({"startup", ordner, "--today", "20261218", "--now", "0930", "--save"});
+    EXPECT_EQ(3, lauf.status);
+    EXPECT_NE(std::string::npos, lauf.fehler.find("no backup could be made: " + ordner + "/Sicherungen: not a folder"))
+        << lauf.fehler;
+    EXPECT_NE(einstellungen, Inhalt(ordner + "/VLMBasic_D.ini"));
+
+    std::filesystem::remove(ordner + "/Sicherungen");
+    std::filesystem::create_directories(ordner + "/Sicherungen/20261201-080000");
+    std::ofstream(ordner + "/Sicherungen/20261201-080000/VLMBasic_D.ini") << "cut";
+    lauf = Starte({"backups", ordner});
+    EXPECT_EQ(0, lauf.status) << lauf.fehler;
+    EXPECT_EQ("Sicherungen/20261201-080000 (incomplete)\t2026-12-01 08:00:00\tVLMBasic_D.ini\n", lauf.aus);
+}
+
+// A lock file that tells nothing may belong to a running program: headless, only --force-unlock opens it.
+TEST_F(CliTest, BeschaedigteSperreNurMitForceUnlock)
+{
+    const std::string ordner = s_temp->Unterordner("beschaedigte-sperre");
+    std::filesystem::copy(Haushalt(), ordner, std::filesystem::copy_options::recursive);
+    const std::string einstellungen = Inhalt(ordner + "/VLMBasic_D.ini");
+    const std::vector<std::string> speichern = {"startup", ordner, "--today", "20261218", "--now", "0930", "--save"};
+    for (const char* inhalt : {"", "Unsinn\n\x01\x02"}) {
+        std::ofstream(ordner + "/.velmora.lock") << inhalt;
+        Lauf lauf = Starte(speichern);
+        EXPECT_EQ(1, lauf.status);
+        EXPECT_NE(std::string::npos, lauf.fehler.find("is damaged or unreadable")) << lauf.fehler;
+        EXPECT_NE(std::string::npos, lauf.fehler.find("--force-unlock")) << lauf.fehler;
+        EXPECT_EQ(einstellungen, Inhalt(ordner + "/VLMBasic_D.ini"));
+    }
+    std::vector<std::string> erzwungen = speichern;
+    erzwungen.push_back("--force-unlock");
+    const Lauf lauf = Starte(erzwungen);
+    EXPECT_EQ(0, lauf.status) << lauf.fehler;
+    EXPECT_NE(einstellungen, Inhalt(ordner + "/VLMBasic_D.ini"));
+    EXPECT_FALSE(std::filesystem::exists(ordner + "/.velmora.lock"));
+}
+
+// A folder name the file system keeps as bytes that are no UTF-8 is opened, locked and saved all the same.
+TEST_F(CliTest, OrdnerNamenOhneUtf8)
+{
+    const std::string ordner = s_temp->Pfad() + "/Haushalt M\xFCller";
+    std::filesystem::copy(Haushalt(), ordner, std::filesystem::copy_options::recursive);
+    const std::string einstellungen = Inhalt(ordner + "/VLMBasic_D.ini");
+    const Lauf lauf = Starte({"startup", ordner, "--today", "20261218", "--now", "0930", "--save"});
+    EXPECT_EQ(0, lauf.status) << lauf.fehler;
+    EXPECT_NE(einstellungen, Inhalt(ordner + "/VLMBasic_D.ini"));
+    EXPECT_EQ(1u, Teile(Starte({"backups", ordner}).aus, '\n').size());
+}
+
 } // namespace
 } // namespace velmora

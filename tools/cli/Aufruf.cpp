@@ -114,10 +114,12 @@ const char* Benutzung()
   dump DIR [--today YYYYMMDD] [--all-months]
       the settings and the current month (with --all-months every month up
       to today) as one JSON object, without running standing orders
-  startup DIR --today YYYYMMDD --now HHMM [--save]
+  startup DIR --today YYYYMMDD --now HHMM [--save [--force-unlock]]
       the program's start-up, standing orders included, as JSON; --save then
       writes the changed months and the settings as leaving with "Ende" does,
-      backups included; it refuses while a program has the book open
+      all or nothing, backups included; it refuses while a program has the
+      book open; --force-unlock opens a book whose lock file is damaged or
+      names another computer (only when it is surely not in use there)
   list DIR --from YYYYMMDD --to YYYYMMDD [--today YYYYMMDD] [--all-months]
            [--filter KIND --key TEXT [--category TEXT | --within TEXT]]
            [--sort KEY [--ascending]]
@@ -186,7 +188,8 @@ const char* Benutzung()
       prints them as one JSON line
   backups DIR
       the backups "Ende" made in DIR/Sicherungen, newest first: folder, date
-      and time, and the files it holds
+      and time, and the files it holds; a folder that is no whole backup
+      (a save cut off while making it) is marked as incomplete
   forecast DIR --today YYYYMMDD [--until YYYYMMDD] [--account "MEMBER, ACCOUNT"]
       starts the program on that day without saving and prints every family
       account's balance forecast from the standing orders, from tomorrow to
@@ -198,7 +201,8 @@ const char* Benutzung()
       months (an estimate, never part of the other figures); --account lists
       that account only
   import DIR FILE... [--account "MEMBER, ACCOUNT"] --today YYYYMMDD
-                     [--tolerance DAYS] [--columns ROLE=N,...] [--save]
+                     [--tolerance DAYS] [--columns ROLE=N,...]
+                     [--save [--force-unlock]]
       starts the program on that day, reads the bank statements (CAMT.053
       or the bank's CSV download) and prints the proposed bookings as
       {"proposals": [...], "pending": N}; --account names the family account
@@ -208,7 +212,9 @@ const char* Benutzung()
       remembered for its header row with --save; --save books the proposals
       that are no duplicates and have a category, and writes as "Ende" does
 
-Texts are read and written as UTF-8. Exit status: 0 done, 1 failed, 2 usage.
+A command that reads a book first completes a save that was cut off (when
+no program has the book open). Texts are read and written as UTF-8. Exit
+status: 0 done, 1 failed, 2 usage, 3 saved but no backup could be made.
 )";
 }
 

@@ -9,6 +9,7 @@
 #include "Generator.h"
 #include "Import.h"
 #include "Json.h"
+#include "Schreibjournal.h"
 #include "Sicherungen.h"
 #include "Start.h"
 #include "Tabellenexport.h"
@@ -97,17 +98,12 @@ int Startup(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     // Saving changes the book: like the program, it waits for no other run and leaves a crashed run's
     // unsaved changes to the program, which offers them back.
     Buchsperre sperre(aufruf.Ordner());
-    if (aufruf.Hat("--save") && !SperreZumSpeichern(sperre, aufruf.Ordner(), fehler))
+    if (aufruf.Hat("--save") && !SperreZumSpeichern(sperre, aufruf.Ordner(), aufruf.Hat("--force-unlock"), fehler))
         return kFehlgeschlagen;
     CBasis basis;
     basis.m_uhr = FesteUhr(heute, jetzt);
     StarteDaten(basis, aufruf.Ordner());
-    int status = kFertig;
-    if (aufruf.Hat("--save") && SpeichereAlles(basis) != 0) {
-        for (const std::string& datei : basis.m_nichtGeschriebeneDateien)
-            fehler << "velmora-cli: cannot write " << datei << '\n';
-        status = kFehlgeschlagen;
-    }
+    const int status = aufruf.Hat("--save") ? Speichere(basis, fehler) : kFertig;
     MeldeSchaeden(basis, fehler);
     SchreibeJson(aus, basis);
     aus << '\n';
@@ -119,7 +115,8 @@ int Backups(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     if (!OrdnerVorhanden(aufruf.Ordner(), fehler))
         return kFehlgeschlagen;
     for (const Sicherung& sicherung : ListeSicherungen(aufruf.Ordner())) {
-        aus << kSicherungsOrdner << '/' << sicherung.strName << '\t' << sicherung.strZeit;
+        aus << kSicherungsOrdner << '/' << sicherung.strName << (sicherung.bVollstaendig ? "" : " (incomplete)") << '\t'
+            << sicherung.strZeit;
         for (size_t i = 0; i < sicherung.dateien.size(); ++i)
             aus << (i == 0 ? "\t" : " ") << sicherung.dateien[i];
         aus << '\n';
@@ -399,6 +396,18 @@ int Stats(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     return kFertig;
 }
 
+// A save cut off after its journal stood is completed before anything reads the book, unless a
+// program holds the book (its save may be under way).
+void VollendeUnterbrocheneSpeicherung(const std::string& ordner)
+{
+    std::error_code ec;
+    if (!fs::is_directory(ordner, ec))
+        return;
+    Buchsperre sperre(ordner);
+    if (sperre.Nimm() == Buchsperre::Zustand::kGenommen)
+        VollendeSpeicherung(ordner);
+}
+
 struct Befehl
 {
     const char* name;
@@ -410,7 +419,7 @@ const std::vector<Befehl>& Befehle()
 {
     static const std::vector<Befehl> befehle = {
         {"dump", {{"--today"}, {"--all-months"}, {}}, Dump},
-        {"startup", {{"--today", "--now"}, {"--save"}, {"--today", "--now"}}, Startup},
+        {"startup", {{"--today", "--now"}, {"--save", "--force-unlock"}, {"--today", "--now"}}, Startup},
         {"list",
          {{"--from", "--to", "--today", "--filter", "--key", "--category", "--within", "--sort", "--export"},
           {"--all-months", "--ascending"},
@@ -429,7 +438,9 @@ const std::vector<Befehl>& Befehle()
         {"compare",
          {{"--today", "--selection", "--item"}, {}, {"--today", "--years", "--months"}, {"--years", "--months"}},
          Compare},
-        {"import", {{"--account", "--today", "--tolerance", "--columns"}, {"--save"}, {"--today"}, {}, true}, Import},
+        {"import",
+         {{"--account", "--today", "--tolerance", "--columns"}, {"--save", "--force-unlock"}, {"--today"}, {}, true},
+         Import},
         {"backups", {{}, {}, {}}, Backups},
         {"forecast", {{"--today", "--until", "--account"}, {}, {"--today"}}, Forecast},
     };
@@ -438,12 +449,20 @@ const std::vector<Befehl>& Befehle()
 
 } // namespace
 
-bool SperreZumSpeichern(Buchsperre& sperre, const std::string& ordner, std::ostream& fehler)
+bool SperreZumSpeichern(Buchsperre& sperre, const std::string& ordner, bool erzwingen, std::ostream& fehler)
 {
-    if (sperre.Nimm() != Buchsperre::Zustand::kGenommen) {
+    Buchsperre::Zustand zustand = sperre.Nimm();
+    if (zustand == Buchsperre::Zustand::kZweifelhaft && erzwingen) {
+        fehler << "velmora-cli: --force-unlock: " << sperre.Meldung(false).toStdString() << '\n';
+        zustand = sperre.NimmTrotzdem();
+    }
+    if (zustand != Buchsperre::Zustand::kGenommen) {
         fehler << "velmora-cli: " << sperre.Meldung(false).toStdString() << '\n';
+        if (zustand == Buchsperre::Zustand::kZweifelhaft)
+            fehler << "velmora-cli: when you are sure no program uses the book, add --force-unlock\n";
         return false;
     }
+    VollendeSpeicherung(ordner);
     if (HatWiederherstellung(ordner)) {
         fehler << "velmora-cli: " << WiederherstellungsPfad(ordner)
                << " holds the unsaved changes of a run that ended unexpectedly; start the program to restore or "
@@ -451,6 +470,23 @@ bool SperreZumSpeichern(Buchsperre& sperre, const std::string& ordner, std::ostr
         return false;
     }
     return true;
+}
+
+int Speichere(CBasis& basis, std::ostream& fehler)
+{
+    if (SpeichereAlles(basis) != 0) {
+        for (const std::string& datei : basis.m_schreibgeschuetzteDateien)
+            fehler << "velmora-cli: " << datei << " is read-only; nothing was saved\n";
+        for (const std::string& datei : basis.m_nichtGeschriebeneDateien)
+            fehler << "velmora-cli: cannot write " << datei << "; nothing was saved\n";
+        return kFehlgeschlagen;
+    }
+    if (!basis.m_strSicherungsfehler.empty()) {
+        fehler << "velmora-cli: the book was saved, but no backup could be made: " << basis.m_strSicherungsfehler
+               << '\n';
+        return kOhneSicherung;
+    }
+    return kFertig;
 }
 
 int FuehreAus(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler)
@@ -466,6 +502,8 @@ int FuehreAus(const std::vector<std::string>& argumente, std::ostream& aus, std:
             if (argumente.front() != befehl.name)
                 continue;
             const Aufruf aufruf(std::vector<std::string>(argumente.begin() + 1, argumente.end()), befehl.optionen);
+            if (befehl.ausfuehren != Generate)
+                VollendeUnterbrocheneSpeicherung(aufruf.Ordner());
             return befehl.ausfuehren(aufruf, aus, fehler);
         }
         throw Benutzungsfehler("unknown command " + argumente.front());

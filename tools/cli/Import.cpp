@@ -77,7 +77,7 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
         return kFehlgeschlagen;
     }
     Buchsperre sperre(aufruf.Ordner());
-    if (aufruf.Hat("--save") && !SperreZumSpeichern(sperre, aufruf.Ordner(), fehler))
+    if (aufruf.Hat("--save") && !SperreZumSpeichern(sperre, aufruf.Ordner(), aufruf.Hat("--force-unlock"), fehler))
         return kFehlgeschlagen;
     CBasis basis;
     basis.m_uhr = FesteUhr(heute, 0);
@@ -136,16 +136,14 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     if (!aufruf.Hat("--save"))
         return status;
     sammlung.Buche(ergebnis.vorschlaege);
-    if (SpeichereAlles(basis) != 0) {
-        for (const std::string& datei : basis.m_nichtGeschriebeneDateien)
-            fehler << "velmora-cli: cannot write " << datei << '\n';
+    const int gespeichert = Speichere(basis, fehler);
+    if (gespeichert == kFehlgeschlagen)
         return kFehlgeschlagen;
-    }
     if (SpeichereGedaechtnis(aufruf.Ordner(), gedaechtnis) != 0) {
         fehler << "velmora-cli: cannot write " << GedaechtnisPfad(aufruf.Ordner()) << '\n';
         return kFehlgeschlagen;
     }
-    return status;
+    return status == kFertig ? gespeichert : status;
 }
 
 } // namespace velmora::cli
