@@ -10,7 +10,7 @@ FUZZERS := einstellungen monat
 
 # Debian packages the build, the tests and the screenshots need.
 PACKAGES := cmake ninja-build g++ make pkg-config \
-	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev \
+	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev libzip-dev tzdata \
 	qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
 	fontconfig fonts-dejavu-core xvfb xauth \
 	clang libclang-rt-dev

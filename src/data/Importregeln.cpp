@@ -21,6 +21,17 @@ std::string BekanntesKonto(const CBasis& basis, const Importgedaechtnis& gedaech
     return it->second;
 }
 
+std::string KontoAndererIban(const Importgedaechtnis& gedaechtnis, const Kontoauszug& auszug, const std::string& konto)
+{
+    if (auszug.strIban.empty())
+        return {};
+    for (const auto& [kennung, gemerkt] : gedaechtnis.konten) {
+        if (gemerkt == konto && kennung != auszug.strIban && !kennung.starts_with("layout:"))
+            return kennung;
+    }
+    return {};
+}
+
 void MerkeKonto(Importgedaechtnis& gedaechtnis, const Kontoauszug& auszug, const std::string& konto)
 {
     std::string& gemerkt = gedaechtnis.konten[auszug.Kennung()];
@@ -272,7 +283,10 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
             e.dBetrag = betrag;
             e.nDatum = zeile.nDatum;
             const std::string storno = basis.Deutsch() ? "Storno" : "reversal";
-            e.strKommentar = KuerzeKommentar(zeile.bStorno ? storno + " " + zeile.strZweck : zeile.strZweck);
+            // An entry in another currency is not booked as euros without the user looking at it.
+            const std::string waehrung = zeile.strWaehrung.empty() ? std::string() : zeile.strWaehrung + " ";
+            e.strKommentar =
+                KuerzeKommentar(waehrung + (zeile.bStorno ? storno + " " + zeile.strZweck : zeile.strZweck));
             vorbelegung.Fuelle(e, v.bUmbuchung ? std::string() : gegenseite);
 
             if (!zeile.strReferenz.empty())
@@ -285,7 +299,7 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
                 if (v.bUmbuchung)
                     suche.Fuege(gegenseite, !eingang, betrag, zeile.nDatum, quelle);
             }
-            v.bAngehakt = !v.bDuplikat && Buchbar(v);
+            v.bAngehakt = !v.bDuplikat && zeile.strWaehrung.empty() && Buchbar(v);
             ergebnis.vorschlaege.push_back(std::move(v));
         }
     }

@@ -128,7 +128,7 @@ protected:
 TempOrdner* CliTest::s_temp = nullptr;
 
 // import: the statement's account named once, then known by its IBAN; the second import of the same
-// file books nothing; a file that cannot be read is named and books nothing.
+// file books nothing; a file that cannot be read is named, and then nothing is booked.
 TEST_F(CliTest, ImportBuchtEinmalUndMerktSichDasKonto)
 {
     const std::string ordner = s_temp->Unterordner("import");
@@ -177,7 +177,10 @@ TEST_F(CliTest, ImportBuchtEinmalUndMerktSichDasKonto)
 
     const Lauf wieder = Starte({"import", ordner, datei, kaputt, "--today", kHeute, "--save"});
     EXPECT_EQ(1, wieder.status);
-    EXPECT_EQ("velmora-cli: " + kaputt + ", line 2: The amount \"viel\" is not a number.\n", wieder.fehler);
+    EXPECT_EQ("velmora-cli: " + kaputt +
+                  ", line 2: The amount \"viel\" is not a number.\n"
+                  "velmora-cli: nothing is booked or saved\n",
+              wieder.fehler);
     const Json zweit = Json::parse(wieder.aus);
     ASSERT_EQ(2u, zweit["proposals"].size());
     EXPECT_TRUE(zweit["proposals"][0]["duplicate"].get<bool>());

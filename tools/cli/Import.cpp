@@ -114,8 +114,17 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
         }
         for (Kontoauszug& auszug : gelesen.auszuege) {
             std::string familie = sammlung.Konto(auszug);
-            if (familie.empty())
+            if (familie.empty() && !konto.empty()) {
+                const std::string andere = sammlung.AndereIban(auszug, konto);
+                if (!andere.empty()) {
+                    fehler << "velmora-cli: " << datei << ": this statement is of " << auszug.strIban << ", but \""
+                           << aufruf.Wert("--account") << "\" is the account of " << andere
+                           << "; name this statement's own account with --account\n";
+                    status = kFehlgeschlagen;
+                    continue;
+                }
                 familie = konto;
+            }
             if (familie.empty()) {
                 fehler << "velmora-cli: " << datei << ": which family account is this statement of"
                        << (auszug.strIban.empty() ? std::string() : " (" + auszug.strIban + ")")
@@ -135,6 +144,11 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 
     if (!aufruf.Hat("--save"))
         return status;
+    // A refused file or statement refuses the whole import: the data folder stays as it was.
+    if (status != kFertig) {
+        fehler << "velmora-cli: nothing is booked or saved\n";
+        return status;
+    }
     sammlung.Buche(ergebnis.vorschlaege);
     if (SpeichereAlles(basis) != 0) {
         for (const std::string& datei : basis.m_nichtGeschriebeneDateien)
