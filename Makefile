@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 # The fuzzers and the sanitizer build of the data-layer tests: Debian's clang, in a build folder of their own.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS := einstellungen monat
+FUZZERS := einstellungen monat csv camt mt940
 
 # Debian packages the build, the tests and the screenshots need.
 PACKAGES := cmake ninja-build g++ make pkg-config \

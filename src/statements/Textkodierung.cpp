@@ -72,13 +72,30 @@ bool LiesUtf16(const std::string& bytes, QString& text, int& fehlzeile)
             return false;
         kodierung = geradeNull > ungeradeNull ? QStringDecoder::Utf16BE : QStringDecoder::Utf16LE;
     }
-    QStringDecoder dekoder(kodierung);
-    const QByteArrayView rest(bytes.data() + beginn, static_cast<qsizetype>(bytes.size() - beginn));
-    text = dekoder(rest);
-    if (dekoder.hasError() || rest.size() % 2 != 0) {
-        const qsizetype fehler = std::max<qsizetype>(text.indexOf(QChar::ReplacementCharacter), 0);
-        fehlzeile = 1 + static_cast<int>(QStringView(text).left(fehler).count(QLatin1Char('\n')));
-        text.clear();
+    // Broken when a surrogate is unpaired or a byte is left over; the line counts the units before it.
+    const auto einheit = [&bytes, kodierung](size_t i) {
+        const auto b = [&bytes](size_t j) { return static_cast<unsigned char>(bytes[j]); };
+        return static_cast<char16_t>(kodierung == QStringDecoder::Utf16LE ? b(i) | b(i + 1) << 8
+                                                                          : b(i) << 8 | b(i + 1));
+    };
+    int zeile = 1;
+    for (size_t i = beginn; i < bytes.size(); i += 2) {
+        if (i + 1 >= bytes.size()) {
+            fehlzeile = zeile;
+            break;
+        }
+        const char16_t c = einheit(i);
+        zeile += c == u'\n' ? 1 : 0;
+        const bool hoch = QChar::isHighSurrogate(c);
+        if (QChar::isLowSurrogate(c) || (hoch && (i + 3 >= bytes.size() || !QChar::isLowSurrogate(einheit(i + 2))))) {
+            fehlzeile = zeile;
+            break;
+        }
+        i += hoch ? 2 : 0;
+    }
+    if (fehlzeile == 0) {
+        QStringDecoder dekoder(kodierung);
+        text = dekoder(QByteArrayView(bytes.data() + beginn, static_cast<qsizetype>(bytes.size() - beginn)));
     }
     return true;
 }

@@ -208,24 +208,6 @@ const std::vector<Bankdatei>& Bankdateien()
     return dateien;
 }
 
-// date|amount|counterparty|comment|IBAN, then |currency and |reversal where there are.
-std::vector<std::string> Auszugszeilen(const Kontoauszug& auszug)
-{
-    std::vector<std::string> zeilen;
-    for (const Auszugszeile& z : auszug.zeilen) {
-        char betrag[32];
-        std::snprintf(betrag, sizeof betrag, "%.2f", z.dBetrag);
-        std::string zeile = std::to_string(z.nDatum) + "|" + betrag + "|" + Cp1252ZuUtf8(z.strName) + "|" +
-                            Cp1252ZuUtf8(z.strZweck) + "|" + z.strIban;
-        if (!z.strWaehrung.empty() || z.bStorno)
-            zeile += "|" + z.strWaehrung;
-        if (z.bStorno)
-            zeile += "|storno";
-        zeilen.push_back(zeile);
-    }
-    return zeilen;
-}
-
 TEST(Bankdateien, JedeBankLiefertJedeZeileGenau)
 {
     Importhaushalt h;
