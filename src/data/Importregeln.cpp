@@ -6,6 +6,7 @@
 #include "Fremdkontenverwaltung.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <unordered_map>
@@ -274,7 +275,9 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
             } else {
                 gegenseite = Fremdkonto(basis, gedaechtnis, zeile, neueNamen);
                 v.strGegenkonto = Gegenkennung(zeile);
-                if (!ZielKonto(basis, gegenseite, false))
+                // Each new name once: a statement of many lines to few payees must not grow the list per line.
+                if (!ZielKonto(basis, gegenseite, false) &&
+                    std::find(neueNamen.begin(), neueNamen.end(), gegenseite) == neueNamen.end())
                     neueNamen.push_back(gegenseite);
             }
             Buchungseingabe& e = v.eingabe;

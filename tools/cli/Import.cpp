@@ -137,10 +137,11 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     }
 
     const Importergebnis ergebnis = sammlung.Vorschlaege(toleranz);
-    Json vorschlaege = Json::array();
-    for (const Importvorschlag& v : ergebnis.vorschlaege)
-        vorschlaege.push_back(AlsJson(v));
-    aus << Json{{"proposals", vorschlaege}, {"pending", ergebnis.nVorgemerkt}}.dump() << '\n';
+    // Written proposal by proposal: a statement of a quarter million lines must not build its JSON whole.
+    aus << "{\"proposals\":[";
+    for (size_t i = 0; i < ergebnis.vorschlaege.size(); ++i)
+        aus << (i ? "," : "") << AlsJson(ergebnis.vorschlaege[i]).dump();
+    aus << "],\"pending\":" << ergebnis.nVorgemerkt << "}\n";
 
     if (!aufruf.Hat("--save"))
         return status;
