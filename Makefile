@@ -6,12 +6,12 @@ JOBS ?= $(shell nproc)
 # The fuzzers and the sanitizer build of the data-layer tests: Debian's clang, in a build folder of their own.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS := einstellungen monat
+FUZZERS := einstellungen monat csv camt mt940
 
 # Debian packages the build, the tests and the screenshots need (the tests check the desktop entry and
 # AppStream data with appstream and desktop-file-utils).
 PACKAGES := cmake ninja-build g++ make pkg-config \
-	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev \
+	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev libzip-dev tzdata \
 	qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
 	fontconfig fonts-dejavu-core xvfb xauth xdotool qt6-translations-l10n appstream desktop-file-utils \
 	clang libclang-rt-dev

@@ -6,6 +6,7 @@
 #include "Fremdkontenverwaltung.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <unordered_map>
@@ -19,6 +20,17 @@ std::string BekanntesKonto(const CBasis& basis, const Importgedaechtnis& gedaech
     if (it == gedaechtnis.konten.end() || !basis.IstEigenesKonto(it->second))
         return {};
     return it->second;
+}
+
+std::string KontoAndererIban(const Importgedaechtnis& gedaechtnis, const Kontoauszug& auszug, const std::string& konto)
+{
+    if (auszug.strIban.empty())
+        return {};
+    for (const auto& [kennung, gemerkt] : gedaechtnis.konten) {
+        if (gemerkt == konto && kennung != auszug.strIban && !kennung.starts_with("layout:"))
+            return kennung;
+    }
+    return {};
 }
 
 void MerkeKonto(Importgedaechtnis& gedaechtnis, const Kontoauszug& auszug, const std::string& konto)
@@ -263,7 +275,9 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
             } else {
                 gegenseite = Fremdkonto(basis, gedaechtnis, zeile, neueNamen);
                 v.strGegenkonto = Gegenkennung(zeile);
-                if (!ZielKonto(basis, gegenseite, false))
+                // Each new name once: a statement of many lines to few payees must not grow the list per line.
+                if (!ZielKonto(basis, gegenseite, false) &&
+                    std::find(neueNamen.begin(), neueNamen.end(), gegenseite) == neueNamen.end())
                     neueNamen.push_back(gegenseite);
             }
             Buchungseingabe& e = v.eingabe;
@@ -272,7 +286,10 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
             e.dBetrag = betrag;
             e.nDatum = zeile.nDatum;
             const std::string storno = basis.Deutsch() ? "Storno" : "reversal";
-            e.strKommentar = KuerzeKommentar(zeile.bStorno ? storno + " " + zeile.strZweck : zeile.strZweck);
+            // An entry in another currency is not booked as euros without the user looking at it.
+            const std::string waehrung = zeile.strWaehrung.empty() ? std::string() : zeile.strWaehrung + " ";
+            e.strKommentar =
+                KuerzeKommentar(waehrung + (zeile.bStorno ? storno + " " + zeile.strZweck : zeile.strZweck));
             vorbelegung.Fuelle(e, v.bUmbuchung ? std::string() : gegenseite);
 
             if (!zeile.strReferenz.empty())
@@ -285,7 +302,7 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
                 if (v.bUmbuchung)
                     suche.Fuege(gegenseite, !eingang, betrag, zeile.nDatum, quelle);
             }
-            v.bAngehakt = !v.bDuplikat && Buchbar(v);
+            v.bAngehakt = !v.bDuplikat && zeile.strWaehrung.empty() && Buchbar(v);
             ergebnis.vorschlaege.push_back(std::move(v));
         }
     }

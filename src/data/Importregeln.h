@@ -18,6 +18,10 @@ constexpr int kStandardToleranz = 2; // days a duplicate's date may differ
 // The family account remembered for the statement, or "" when it is unknown or no longer exists.
 std::string BekanntesKonto(const CBasis& basis, const Importgedaechtnis& gedaechtnis, const Kontoauszug& auszug);
 
+// The IBAN `konto` is remembered for when the statement names another one; "" when the statement names
+// none or the account holds no other IBAN. A statement is never booked into the account of another IBAN.
+std::string KontoAndererIban(const Importgedaechtnis& gedaechtnis, const Kontoauszug& auszug, const std::string& konto);
+
 // Remembers the family account of a statement (by its IBAN, else by its file layout).
 void MerkeKonto(Importgedaechtnis& gedaechtnis, const Kontoauszug& auszug, const std::string& konto);
 
@@ -40,7 +44,8 @@ std::string Gegenkennung(const Auszugszeile& zeile);
 // the same amount and direction lies within the tolerance, or when another statement of this import
 // already proposes it (a transfer between two family accounts appears in both their statements). Each
 // transaction and each proposal stands for one line only, so two equal card payments of one day are two
-// lines. Ticked: every line that is no duplicate and has a category.
+// lines. Ticked: every line in euros that is no duplicate and has a category; a line in another currency
+// carries its currency at the front of the comment.
 Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedaechtnis,
                                    const std::vector<Kontoauszug>& auszuege, const std::vector<std::string>& konten,
                                    int toleranz = kStandardToleranz);

@@ -22,6 +22,7 @@ struct Auszugszeile
     std::string strIban;     // the counterparty's IBAN, blanks removed, upper case
     std::string strZweck;    // the purpose text
     std::string strReferenz; // the bank's reference of the entry; empty when the file gives none
+    std::string strWaehrung; // ISO code of an entry not in euros; empty for euros
     bool bStorno = false;    // a reversal of an earlier entry
     int nZeile = 0;          // line of the file where the entry starts
 };
@@ -59,6 +60,13 @@ struct Spaltenzuordnung
     std::array<int, kAnzahlSpaltenrollen> anSpalte{-1, -1, -1, -1, -1, -1, -1, -1, -1};
     // Further purpose columns, joined after the first ("Verwendungszweck 2", ...).
     std::vector<int> anWeitereZwecke;
+    // Found from a bank's header row and never stored: the payer's name where the bank has a column for
+    // each side (kRolleName is then the payee's), the status that marks pending rows, the currency, and
+    // a posting text that is the row's only description.
+    int nZahlerName = -1;
+    int nStatus = -1;
+    int nWaehrung = -1;
+    int nText = -1;
 
     int operator[](Spaltenrolle rolle) const { return anSpalte[rolle]; }
     int& operator[](Spaltenrolle rolle) { return anSpalte[rolle]; }

@@ -1,18 +1,17 @@
 #pragma once
 
-// The bank's CSV download: encoding, separator, preamble, header and number format are found out from
-// the file; quoted fields with separators and line breaks inside are read by libcsv.
+// The bank's CSV download: separator, preamble, header and number format are found out from the file.
+// A file without a header row is known by its layout (the number of columns and what their values look
+// like) once the user has named its columns.
 
 #include "Auszugsdatei.h"
+#include "CsvSpalten.h"
 
 #include <string>
-#include <vector>
 
 namespace velmora {
 
-// The columns a header row names, in German or English; unknown names leave their role at -1.
-Spaltenzuordnung ErkenneSpalten(const std::vector<std::string>& kopf);
-
-Leseergebnis LiesCsv(const std::string& bytes, const Importgedaechtnis& gedaechtnis, const Spaltenzuordnung* zuordnung);
+// `text` is UTF-8.
+Leseergebnis LiesCsv(const std::string& text, const Importgedaechtnis& gedaechtnis, const Spaltenzuordnung* zuordnung);
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #include "Importsammlung.h"
 
+#include "Basis.h"
+
 namespace velmora {
 
 Importsammlung::Importsammlung(CBasis& basis, Importgedaechtnis& gedaechtnis)
@@ -10,7 +12,7 @@ Importsammlung::Importsammlung(CBasis& basis, Importgedaechtnis& gedaechtnis)
 
 Leseergebnis Importsammlung::Lies(const std::string& pfad, const Spaltenzuordnung* zuordnung)
 {
-    Leseergebnis ergebnis = LiesAuszugsdatei(pfad, m_gedaechtnis, zuordnung);
+    Leseergebnis ergebnis = LiesAuszugsdatei(pfad, m_gedaechtnis, zuordnung, m_basis.m_nHeute);
     if (zuordnung && ergebnis.Ok() && !ergebnis.vorschau.strLayout.empty()) {
         m_gedaechtnis.zuordnungen[ergebnis.vorschau.strLayout] = *zuordnung;
         m_gedaechtnis.bGeaendert = true;
@@ -21,6 +23,11 @@ Leseergebnis Importsammlung::Lies(const std::string& pfad, const Spaltenzuordnun
 std::string Importsammlung::Konto(const Kontoauszug& auszug) const
 {
     return BekanntesKonto(m_basis, m_gedaechtnis, auszug);
+}
+
+std::string Importsammlung::AndereIban(const Kontoauszug& auszug, const std::string& konto) const
+{
+    return KontoAndererIban(m_gedaechtnis, auszug, konto);
 }
 
 void Importsammlung::Fuege(Kontoauszug auszug, const std::string& konto)

@@ -25,6 +25,9 @@ public:
     // The family account remembered for the statement; "" when the user must name it.
     std::string Konto(const Kontoauszug& auszug) const;
 
+    // The IBAN the family account is remembered for when it is not the statement's own; "" otherwise.
+    std::string AndereIban(const Kontoauszug& auszug, const std::string& konto) const;
+
     // Takes the statement in as one of that family account, which is remembered for its IBAN or layout.
     void Fuege(Kontoauszug auszug, const std::string& konto);
 

@@ -1,6 +1,6 @@
 // Writes the seed corpus of the fuzzers: the files of a small generated household, its settings file in
-// every format version from 1 to 5, and its months in versions 1 and 2.
-//   velmora-fuzz-saat OUT   writes OUT/einstellungen/ and OUT/monat/
+// every format version from 1 to 5, its months in versions 1 and 2, and a statement of each kind.
+//   velmora-fuzz-saat OUT   writes OUT/einstellungen/, OUT/monat/, OUT/csv/, OUT/camt/ and OUT/mt940/
 
 #include "Basis.h"
 #include "Binaer.h"
@@ -43,6 +43,38 @@ std::string MonatVersion1(const CBasis& basis, int monat)
 bool Schreibe(const std::filesystem::path& pfad, const std::string& bytes)
 {
     return SchreibeDateiSicher(pfad.string(), bytes);
+}
+
+// Small statements in the shapes banks write, for the statement readers' fuzzers.
+bool SchreibeAuszuege(const std::filesystem::path& aus)
+{
+    const std::map<std::string, std::string> dateien = {
+        {"csv/sparkasse.csv",
+         "\"Auftragskonto\";\"Buchungstag\";\"Valutadatum\";\"Buchungstext\";\"Verwendungszweck\";"
+         "\"Beguenstigter/Zahlungspflichtiger\";\"Kontonummer/IBAN\";\"Betrag\";\"Waehrung\";\"Info\"\r\n"
+         "\"DE11520513735120710131\";\"05.03.24\";\"05.03.24\";\"LASTSCHRIFT\";\"Strom\";\"Stadtwerke\";"
+         "\"DE66370400440532013003\";\"-58,00\";\"EUR\";\"Umsatz gebucht\"\r\n"},
+        {"csv/dkb.csv",
+         "\"Girokonto\";\"DE11 5205 1373 5120 7101 31\"\n\n\"Buchungsdatum\";\"Status\";"
+         "\"Zahlungspflichtige*r\";\"Zahlungsempf\xC3\xA4nger*in\";\"Verwendungszweck\";\"Betrag (\xE2\x82\xAC)\"\n"
+         "\"12.03.24\";\"Gebucht\";\"Anna\";\"Kiosk\";\"Zeitung\";\"-4,20\"\n"},
+        {"camt/053.xml",
+         "<?xml version=\"1.0\"?><Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\"><BkToCstmrStmt>"
+         "<Stmt><Acct><Id><IBAN>DE11520513735120710131</IBAN></Id></Acct><Ntry><Amt Ccy=\"EUR\">5.00</Amt>"
+         "<CdtDbtInd>DBIT</CdtDbtInd><Sts><Cd>BOOK</Cd></Sts><BookgDt><DtTm>2024-03-04T23:00:00Z</DtTm></BookgDt>"
+         "<NtryDtls><TxDtls><RltdPties><Cdtr><Pty><Nm>Kiosk</Nm></Pty></Cdtr></RltdPties><RmtInf><Ustrd>Zeitung"
+         "</Ustrd></RmtInf></TxDtls></NtryDtls></Ntry></Stmt></BkToCstmrStmt></Document>\n"},
+        {"mt940/umsaetze.sta",
+         ":20:STARTUMS\r\n:25:52051373/5120710131\r\n:28C:1\r\n:60F:C240301EUR1000,00\r\n"
+         ":61:2403040304DR23,45NDDTNONREF//B4C0304\r\n:86:105?00LASTSCHRIFT?20EREF+E2E?21SVWZ+Einkauf?31"
+         "DE33370400440532013000?32Supermarkt\r\n:61:240306RD1,00NRTINONREF\r\n:62F:C240315EUR977,55\r\n-\r\n"},
+    };
+    bool ok = true;
+    for (const auto& [name, bytes] : dateien) {
+        std::filesystem::create_directories((aus / name).parent_path());
+        ok = Schreibe(aus / name, bytes) && ok;
+    }
+    return ok;
 }
 
 } // namespace
@@ -89,5 +121,6 @@ int main(int argc, char** argv)
         ok = Schreibe(aus / "monat" / ("v2-" + std::to_string(monat) + ".vlm"), bytes) && ok;
         ok = Schreibe(aus / "monat" / ("v1-" + std::to_string(monat) + ".vlm"), MonatVersion1(basis, monat)) && ok;
     }
+    ok = SchreibeAuszuege(aus) && ok;
     return ok ? 0 : 1;
 }

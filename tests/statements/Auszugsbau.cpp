@@ -3,7 +3,10 @@
 #include "Buchung.h"
 #include "Text.h"
 
+#include <cstdio>
 #include <fstream>
+
+#include <zip.h>
 
 namespace velmora::test {
 
@@ -158,6 +161,34 @@ std::vector<std::string> Zeilen(const Importergebnis& ergebnis)
     for (const Importvorschlag& v : ergebnis.vorschlaege)
         zeilen.push_back(Zeile(v));
     return zeilen;
+}
+
+std::vector<std::string> Auszugszeilen(const Kontoauszug& auszug)
+{
+    std::vector<std::string> zeilen;
+    for (const Auszugszeile& z : auszug.zeilen) {
+        char betrag[32];
+        std::snprintf(betrag, sizeof betrag, "%.2f", z.dBetrag);
+        std::string zeile = std::to_string(z.nDatum) + "|" + betrag + "|" + Cp1252ZuUtf8(z.strName) + "|" +
+                            Cp1252ZuUtf8(z.strZweck) + "|" + z.strIban;
+        if (!z.strWaehrung.empty() || z.bStorno)
+            zeile += "|" + z.strWaehrung;
+        if (z.bStorno)
+            zeile += "|storno";
+        zeilen.push_back(zeile);
+    }
+    return zeilen;
+}
+
+void SchreibeZip(const std::string& pfad, const std::vector<std::pair<std::string, std::string>>& dateien)
+{
+    int fehler = 0;
+    zip_t* archiv = zip_open(pfad.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &fehler);
+    for (const auto& [name, bytes] : dateien) {
+        zip_source_t* quelle = zip_source_buffer(archiv, bytes.data(), bytes.size(), 0);
+        zip_file_add(archiv, name.c_str(), quelle, ZIP_FL_ENC_UTF_8);
+    }
+    zip_close(archiv);
 }
 
 } // namespace velmora::test

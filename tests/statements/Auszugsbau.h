@@ -83,6 +83,13 @@ private:
     Importgedaechtnis m_gedaechtnis;
 };
 
+// The lines of a statement as read: date|amount|counterparty|comment|IBAN, then |currency and |storno
+// where there are. Texts as UTF-8.
+std::vector<std::string> Auszugszeilen(const Kontoauszug& auszug);
+
+// A ZIP archive of the named files, written to `pfad`.
+void SchreibeZip(const std::string& pfad, const std::vector<std::pair<std::string, std::string>>& dateien);
+
 // A proposal in one line: date|amount|payer|payee|beneficiary|category|sub-category|comment, then
 // " dup" for a duplicate and " ok" when ticked. Texts as UTF-8.
 std::string Zeile(const Importvorschlag& v);

@@ -225,7 +225,7 @@ TEST(Auszugsdatei, SchlechteEingabenMeldenDateiUndZeile)
     const std::string kopf = "Buchungstag;Name;Betrag\n";
     const std::vector<Fall> faelle = {
         {"text.txt", "Liebe Kundin,\nanbei Ihr Auszug.\n", Lesefehler::kUnbekannt, -1,
-         "text.txt: The file is neither a CAMT.053 statement nor a bank's CSV file."},
+         "text.txt: The file is no statement Velmora knows. Velmora reads CAMT.052, CAMT.053 and CAMT.054"},
         {"betrag.csv", kopf + "04.03.2024;A;-1,00\n05.03.2024;B;zwölf\n", Lesefehler::kBetrag, 3,
          "betrag.csv, line 3: The amount \"zwölf\" is not a number."},
         {"datum.csv", kopf + "31.02.2024;A;-1,00\n", Lesefehler::kDatumGibtEsNicht, 2,
@@ -234,7 +234,7 @@ TEST(Auszugsdatei, SchlechteEingabenMeldenDateiUndZeile)
          "kaputt.xml, line 3: The XML is not well formed"},
         {"anders.xml",
          "<?xml version=\"1.0\"?>\n<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:pain.001.001.03\"/>\n",
-         Lesefehler::kKeinAuszug, 2, "anders.xml, line 2: The XML is not a CAMT.053 statement"},
+         Lesefehler::kKeinAuszug, 2, "anders.xml, line 2: The XML is not a CAMT statement (052, 053 or 054)"},
         {"zahl.xml", Camt(8, kIbanAnna, {{"12.50"}, {"zwölf", "DBIT"}}), Lesefehler::kBetrag, 0,
          "The amount \"zwölf\" is not a number."},
         {"tag.xml", Camt(2, kIbanAnna, {{"1.00", "DBIT", "BOOK", "2024-02-30"}}), Lesefehler::kDatumGibtEsNicht, 0,

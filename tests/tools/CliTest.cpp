@@ -128,7 +128,7 @@ protected:
 TempOrdner* CliTest::s_temp = nullptr;
 
 // import: the statement's account named once, then known by its IBAN; the second import of the same
-// file books nothing; a file that cannot be read is named and books nothing.
+// file books nothing; a file that cannot be read is named, and then nothing is booked.
 TEST_F(CliTest, ImportBuchtEinmalUndMerktSichDasKonto)
 {
     const std::string ordner = s_temp->Unterordner("import");
@@ -177,12 +177,110 @@ TEST_F(CliTest, ImportBuchtEinmalUndMerktSichDasKonto)
 
     const Lauf wieder = Starte({"import", ordner, datei, kaputt, "--today", kHeute, "--save"});
     EXPECT_EQ(1, wieder.status);
-    EXPECT_EQ("velmora-cli: " + kaputt + ", line 2: The amount \"viel\" is not a number.\n", wieder.fehler);
+    EXPECT_EQ("velmora-cli: " + kaputt +
+                  ", line 2: The amount \"viel\" is not a number.\n"
+                  "velmora-cli: nothing is booked or saved\n",
+              wieder.fehler);
     const Json zweit = Json::parse(wieder.aus);
     ASSERT_EQ(2u, zweit["proposals"].size());
     EXPECT_TRUE(zweit["proposals"][0]["duplicate"].get<bool>());
     EXPECT_FALSE(zweit["proposals"][1]["duplicate"].get<bool>());
     EXPECT_EQ(vorher + 2, JsonVon({"dump", ordner, "--today", kHeute})["m_nZaehler"]);
+}
+
+// Every file of the data folder with its bytes.
+std::map<std::string, std::string> Stand(const std::string& ordner)
+{
+    std::map<std::string, std::string> dateien;
+    for (const auto& eintrag : std::filesystem::recursive_directory_iterator(ordner)) {
+        if (eintrag.is_regular_file())
+            dateien[eintrag.path().string()] = Inhalt(eintrag.path().string());
+    }
+    return dateien;
+}
+
+// A refused import with --save changes no file of the data folder, whichever bound the file breaks.
+TEST_F(CliTest, AbgelehnterImportLaesstDenOrdnerUnberuehrt)
+{
+    const std::string ordner = s_temp->Unterordner("abgelehnt");
+    ASSERT_EQ(0, Starte({"generate", ordner, "--years", "1", "--seed", "5", "--today", kHeute}).status);
+    const std::string kopf = "Buchungstag;Name;Betrag\n";
+    std::string tief = "<?xml version=\"1.0\"?><Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\">";
+    for (int i = 0; i < 100000; ++i)
+        tief += "<a>";
+    const std::vector<std::pair<std::string, std::string>> dateien = {
+        {"tief.xml", tief},
+        {"unendlich.csv", kopf + "01.12.2026;A;1" + std::string(308, '0') + "\n"},
+        {"zukunft.csv", kopf + "01.12.2026;A;-1,00\n31.12.9999;B;-2,00\n"},
+        {"utf16.csv", "\xFF\xFE" + std::string("B\0u\0\0\xD8", 6) + "x"},
+        {"abgeschnitten.xml", tief.substr(0, 150)},
+    };
+    const std::map<std::string, std::string> vorher = Stand(ordner);
+    for (const auto& [name, bytes] : dateien) {
+        const std::string datei = s_temp->Pfad() + "/" + name;
+        std::ofstream(datei, std::ios::binary) << bytes;
+        const std::string gut = s_temp->Pfad() + "/gut.csv";
+        std::ofstream(gut, std::ios::binary) << kopf << "02.12.2026;Kiosk;-1,00\n";
+        const Lauf lauf =
+            Starte({"import", ordner, gut, datei, "--account", "J\u00fcrgen, Giro-Konto", "--today", kHeute, "--save"});
+        EXPECT_EQ(1, lauf.status) << name;
+        EXPECT_NE(std::string::npos, lauf.fehler.find(datei)) << lauf.fehler;
+        EXPECT_TRUE(vorher == Stand(ordner)) << name;
+    }
+}
+
+// Two statements of two accounts of the same bank: the second is never booked into the first's account.
+TEST_F(CliTest, ImportNieInsKontoEinerAnderenIban)
+{
+    const std::string ordner = s_temp->Unterordner("zwei-ibans");
+    ASSERT_EQ(0, Starte({"generate", ordner, "--years", "1", "--seed", "6", "--today", kHeute}).status);
+    const auto auszug = [this](const std::string& name, const std::string& iban) {
+        const std::string datei = s_temp->Pfad() + "/" + name;
+        std::ofstream(datei, std::ios::binary)
+            << "Bezeichnung Auftragskonto;IBAN Auftragskonto;BIC Auftragskonto;Bankname Auftragskonto;Buchungstag;"
+               "Valutadatum;Name Zahlungsbeteiligter;IBAN Zahlungsbeteiligter;BIC (SWIFT-Code) Zahlungsbeteiligter;"
+               "Buchungstext;Verwendungszweck;Betrag;Waehrung\n"
+               "Girokonto;" +
+                   iban + ";GENODEF1XXX;Volksbank eG;03.12.2026;03.12.2026;Kiosk;;;Lastschrift;Zeitung;-1,50;EUR\n";
+        return datei;
+    };
+    const std::string erstes = auszug("vr-1.csv", "DE11520513735120710131");
+    const std::string zweites = auszug("vr-2.csv", "DE22520513735120710132");
+    const Lauf beide = Starte(
+        {"import", ordner, erstes, zweites, "--account", "J\u00fcrgen, Giro-Konto", "--today", kHeute, "--save"});
+    EXPECT_EQ(1, beide.status);
+    EXPECT_NE(std::string::npos,
+              beide.fehler.find(zweites + ": this statement is of DE22520513735120710132, but "
+                                          "\"J\u00fcrgen, Giro-Konto\" is the account of DE11520513735120710131"))
+        << beide.fehler;
+    ASSERT_EQ(
+        0,
+        Starte({"import", ordner, erstes, "--account", "J\u00fcrgen, Giro-Konto", "--today", kHeute, "--save"}).status);
+    EXPECT_EQ(1, Starte({"import", ordner, zweites, "--account", "J\u00fcrgen, Giro-Konto", "--today", kHeute}).status);
+    const Lauf ohne = Starte({"import", ordner, zweites, "--today", kHeute});
+    EXPECT_NE(std::string::npos, ohne.fehler.find("(DE22520513735120710132)? Name it with --account")) << ohne.fehler;
+    EXPECT_EQ(1u,
+              JsonVon({"import", ordner, zweites, "--account", "Lena, Bar", "--today", kHeute})["proposals"].size());
+}
+
+// A file without a header row (Targobank): every line is read, and its mapping is remembered by its layout,
+// so next month's download is read without asking.
+TEST_F(CliTest, ImportOhneKopfzeileMerktSichDieForm)
+{
+    const std::string ordner = s_temp->Unterordner("ohne-kopf");
+    ASSERT_EQ(0, Starte({"generate", ordner, "--years", "1", "--seed", "8", "--today", kHeute}).status);
+    const std::string dezember = s_temp->Pfad() + "/targo-12.csv";
+    std::ofstream(dezember, std::ios::binary) << "01.12.2026;Lastschrift Stadtwerke;-58,00\n"
+                                                 "02.12.2026;Kartenzahlung B\xe4"
+                                                 "ckerei;-4,20\n";
+    const std::string januar = s_temp->Pfad() + "/targo-01.csv";
+    std::ofstream(januar, std::ios::binary) << "04.12.2026;Kiosk am Bahnhof;-1,50\n05.12.2026;Gehalt;2.500,00\n"
+                                               "06.12.2026;Miete;-800,00\n";
+    const Json erst = JsonVon({"import", ordner, dezember, "--account", "Lena, Bar", "--columns",
+                               "date=1,name=2,amount=3", "--today", kHeute, "--save"});
+    ASSERT_EQ(2u, erst["proposals"].size());
+    EXPECT_EQ(20261201, erst["proposals"][0]["m_nDatum"]);
+    EXPECT_EQ(3u, JsonVon({"import", ordner, januar, "--today", kHeute})["proposals"].size());
 }
 
 TEST_F(CliTest, DumpLiestDenAktuellenOderJedenMonat)

@@ -114,8 +114,17 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
         }
         for (Kontoauszug& auszug : gelesen.auszuege) {
             std::string familie = sammlung.Konto(auszug);
-            if (familie.empty())
+            if (familie.empty() && !konto.empty()) {
+                const std::string andere = sammlung.AndereIban(auszug, konto);
+                if (!andere.empty()) {
+                    fehler << "velmora-cli: " << datei << ": this statement is of " << auszug.strIban << ", but \""
+                           << aufruf.Wert("--account") << "\" is the account of " << andere
+                           << "; name this statement's own account with --account\n";
+                    status = kFehlgeschlagen;
+                    continue;
+                }
                 familie = konto;
+            }
             if (familie.empty()) {
                 fehler << "velmora-cli: " << datei << ": which family account is this statement of"
                        << (auszug.strIban.empty() ? std::string() : " (" + auszug.strIban + ")")
@@ -128,13 +137,19 @@ int Import(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     }
 
     const Importergebnis ergebnis = sammlung.Vorschlaege(toleranz);
-    Json vorschlaege = Json::array();
-    for (const Importvorschlag& v : ergebnis.vorschlaege)
-        vorschlaege.push_back(AlsJson(v));
-    aus << Json{{"proposals", vorschlaege}, {"pending", ergebnis.nVorgemerkt}}.dump() << '\n';
+    // Written proposal by proposal: a statement of a quarter million lines must not build its JSON whole.
+    aus << "{\"proposals\":[";
+    for (size_t i = 0; i < ergebnis.vorschlaege.size(); ++i)
+        aus << (i ? "," : "") << AlsJson(ergebnis.vorschlaege[i]).dump();
+    aus << "],\"pending\":" << ergebnis.nVorgemerkt << "}\n";
 
     if (!aufruf.Hat("--save"))
         return status;
+    // A refused file or statement refuses the whole import: the data folder stays as it was.
+    if (status != kFertig) {
+        fehler << "velmora-cli: nothing is booked or saved\n";
+        return status;
+    }
     sammlung.Buche(ergebnis.vorschlaege);
     const int gespeichert = Speichere(basis, fehler);
     if (gespeichert == kFehlgeschlagen)
