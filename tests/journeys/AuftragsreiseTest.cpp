@@ -1,5 +1,5 @@
 // The standing-order list driven by a person: a header click sorts, a cell click filters and "Zeige
-// Alles" lifts it, an order is deleted through its pop-up (the question answered by its key) and
+// Alles" lifts it, an order is deleted through its pop-up (the question answered "Ja" by its key) and
 // restored, and another stays deleted until "Ende" writes it.
 
 #include "Fernbedienung.h"
@@ -16,7 +16,8 @@ namespace {
 
 constexpr int kAuftraggeber = 1;
 constexpr int kBetrag = 7;
-constexpr int kSpalten = 9;
+constexpr int kZyklus = 8;
+constexpr int kSpalten = 10;
 const QString kListe = QStringLiteral("Daueraufträge");
 
 QString Reihe(QWidget& liste, int zeile, int ab = 1)
@@ -38,11 +39,11 @@ int ZeileVon(QWidget& liste, const QString& auftrag)
 }
 
 // A right click on the order's row opens its pop-up; there `wahl` is clicked, and a question that follows
-// is answered "Yes" by its key.
+// is answered "Ja" by its key (the book is German, and so are Qt's buttons).
 void WaehleImPopup(QWidget& liste, const QString& auftrag, const QString& wahl)
 {
     WennOffen(QStringLiteral("Eintrag"), [wahl](QWidget& popup) {
-        WennOffen({}, [](QWidget& frage) { Taste(frage, Qt::Key_Y); });
+        WennOffen({}, [](QWidget& frage) { Taste(frage, Qt::Key_J); });
         KlickeAuf(popup, wahl);
     });
     KlickeZelle(liste, kListe, ZeileVon(liste, auftrag), kBetrag, Qt::RightButton);
@@ -101,7 +102,7 @@ TEST(Reise, Dauerauftraege)
         WaehleImPopup(*liste, auftrag, QStringLiteral("Wiederherstellen"));
         EXPECT_FALSE(Geloescht(*liste, auftrag));
         bleibtGeloescht = QStringList{Zelle(*liste, kListe, 1, kAuftraggeber), Zelle(*liste, kListe, 1, 2),
-                                      Zelle(*liste, kListe, 1, kSpalten - 1)}
+                                      Zelle(*liste, kListe, 1, kZyklus)}
                               .join(QLatin1Char('|'));
         const QString zweiter = Reihe(*liste, 1);
         WaehleImPopup(*liste, zweiter, QStringLiteral("Eintrag löschen"));

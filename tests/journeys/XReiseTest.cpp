@@ -129,7 +129,7 @@ int Geloeschte(const std::string& ordner)
     return anzahl;
 }
 
-// A right click on the overview's newest transaction, "Eintrag löschen" in its pop-up, "Yes" to the
+// A right click on the overview's newest transaction, "Eintrag löschen" in its pop-up, "Ja" to the
 // question by its key, then "Ende": the transaction is deleted in the files.
 TEST(ReiseUnterX, UebersichtLoeschtEineTransaktion)
 {
@@ -163,7 +163,7 @@ TEST(ReiseUnterX, UebersichtLoeschtEineTransaktion)
     klicke(uebersicht, orte.ersteZeile, "3");
     klicke(uebersicht, orte.loeschen, "1");
     // "Diesen Eintrag wirklich löschen ?" answered by its key.
-    Xdo({"key", "y", "sleep", "0.4"});
+    Xdo({"key", "j", "sleep", "0.4"});
     // Without a window manager a window comes to the front only when asked to, as a click on its title
     // bar would bring it.
     Xdo({"windowraise", haupt});

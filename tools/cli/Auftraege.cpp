@@ -36,7 +36,7 @@ bool Starte(Lauf& lauf, const Aufruf& aufruf, std::ostream& fehler)
         fehler << "velmora-cli: " << aufruf.Ordner() << ": no such folder\n";
         return false;
     }
-    if (aufruf.Hat("--save") && !SperreZumSpeichern(lauf.sperre, aufruf.Ordner(), fehler))
+    if (aufruf.Hat("--save") && !SperreZumSpeichern(lauf.sperre, aufruf.Ordner(), aufruf.Hat("--force-unlock"), fehler))
         return false;
     if (aufruf.Hat("--today"))
         lauf.basis.m_uhr = FesteUhr(aufruf.Datum("--today"), 0);
@@ -50,11 +50,7 @@ bool Starte(Lauf& lauf, const Aufruf& aufruf, std::ostream& fehler)
 
 int Speichere(Lauf& lauf, const Aufruf& aufruf, std::ostream& fehler)
 {
-    if (!aufruf.Hat("--save") || SpeichereAlles(lauf.basis) == 0)
-        return kFertig;
-    for (const std::string& datei : lauf.basis.m_nichtGeschriebeneDateien)
-        fehler << "velmora-cli: cannot write " << datei << '\n';
-    return kFehlgeschlagen;
+    return aufruf.Hat("--save") ? cli::Speichere(lauf.basis, fehler) : kFertig;
 }
 
 Json AuftragsJson(const CDauerAuftrag& auftrag)
