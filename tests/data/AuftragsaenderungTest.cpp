@@ -23,16 +23,6 @@ Buchungseingabe Miete(double betrag = 100.0)
     return e;
 }
 
-std::vector<int> DatenVon(const CBasis& basis, int nr)
-{
-    std::vector<int> daten;
-    for (const auto& t : basis.m_arrInOut) {
-        if (t->m_nDauerAuftragNr == nr)
-            daten.push_back(t->m_nDatum);
-    }
-    return daten;
-}
-
 // A monthly rent on the 1st since January 2006, stored on 2 March 2009: 39 bookings.
 CDauerAuftrag* MieteSeit2006(CBasis& b)
 {

@@ -22,17 +22,6 @@ CDauerAuftrag& NeuerAuftrag(CBasis& basis, int zyklus, const std::vector<int>& t
     return a;
 }
 
-// Dates of the transactions an order generated, in list order.
-std::vector<int> DatenVon(const CBasis& basis, int nr)
-{
-    std::vector<int> daten;
-    for (const auto& t : basis.m_arrInOut) {
-        if (t->m_nDauerAuftragNr == nr)
-            daten.push_back(t->m_nDatum);
-    }
-    return daten;
-}
-
 void Lauf(CBasis& basis, int von, int heute)
 {
     basis.m_nHeute = heute;

@@ -292,4 +292,14 @@ std::string BeschreibeBuchungen(const CBasis& b)
     return s;
 }
 
+std::vector<int> DatenVon(const CBasis& basis, int nr)
+{
+    std::vector<int> daten;
+    for (const auto& t : basis.m_arrInOut) {
+        if (t->m_nDauerAuftragNr == nr)
+            daten.push_back(t->m_nDatum);
+    }
+    return daten;
+}
+
 } // namespace velmora::test

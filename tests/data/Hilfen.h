@@ -104,4 +104,7 @@ std::string Beschreibe(const CBasis& basis);
 // Every field of the transactions, one line each, in list order.
 std::string BeschreibeBuchungen(const CBasis& basis);
 
+// Dates of the transactions the standing order `nr` generated, in list order.
+std::vector<int> DatenVon(const CBasis& basis, int nr);
+
 } // namespace velmora::test
