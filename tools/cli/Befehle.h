@@ -1,6 +1,6 @@
 #pragma once
 
-// The commands of velmora-cli.
+// velmora-cli's command line sent to its command, and the lock and save its writing commands share.
 
 #include <iosfwd>
 #include <string>
