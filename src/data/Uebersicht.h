@@ -3,45 +3,16 @@
 // The overview's listing: which transactions of the date range are listed under which filter, what each
 // row shows, the totals of income, expenses and transfers, and the sorting of the transaction list.
 
+#include "Transaktionssortierung.h"
+
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace velmora {
 
 class CBasis;
 struct CInOut;
-
-// Sort keys of SortiereTransaktionen and the index into m_abAbsteigend.
-enum Sortierung
-{
-    kNachDatum,
-    kNachBetrag,
-    kNachAuftraggeber,
-    kNachEmpfaenger,
-    kNachNutzniesser,
-    kNachKategorie,
-    kNachUKategorie
-};
-
-// The text a text key (kNachAuftraggeber to kNachUKategorie) sorts a transaction or a standing order by.
-template<class Eintrag>
-const std::string& TextSchluessel(const Eintrag& eintrag, int schluessel)
-{
-    switch (schluessel) {
-        case kNachAuftraggeber:
-            return eintrag.m_strAuftraggeber;
-        case kNachEmpfaenger:
-            return eintrag.m_strEmpfaenger;
-        case kNachNutzniesser:
-            return eintrag.m_strNutzniesser;
-        case kNachKategorie:
-            return eintrag.m_strKategorie;
-        default:
-            return eintrag.m_strUKategorie;
-    }
-}
 
 // Totals rules of Summiere.
 enum Summenregel
@@ -79,11 +50,6 @@ constexpr int FilterKategorieBei(int auswahl)
 {
     return kFilterKategorieBeiKonto + auswahl - 1;
 }
-
-// Sorts the whole transaction list of the store by one key (stable, O(n log n)).
-void SortiereTransaktionen(CBasis& basis, int schluessel, bool absteigend);
-// The list comparison of one key between two transactions: negative, 0 or positive.
-int VergleicheTransaktionen(const CInOut& a, const CInOut& b, int schluessel);
 
 class OverviewListing final
 {
@@ -137,10 +103,6 @@ public:
     int ErsteTrefferZeile() const;
 
 private:
-    // Room for the longest amount "%5.2f" can print.
-    using Zellenpuffer = std::array<char, 400>;
-    // The text of one of the columns 1 to 8, formatted into the buffer where it is a number.
-    std::string_view Zellentext(const CInOut& t, int spalte, Zellenpuffer& puffer) const;
     bool Qualifiziert(const CInOut& t, int bisDatum) const;
     void HaengeZeileAn(int index);
     bool GehoertMitglied(const std::string& referenz, const std::string& mitglied) const;
