@@ -85,6 +85,7 @@ protected:
 
 private:
     void SetzeSprache();
+    // The picker lists (InOutAuswahl.cpp).
     void BaueListen();
     void Fuelle(int maske);
     void FrischeAuf(Auswahlliste liste);
