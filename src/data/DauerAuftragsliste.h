@@ -4,6 +4,7 @@
 // totals of income, expenses and transfers of the listed orders, and the sorting of the order list. The
 // list window and velmora-cli show exactly this.
 
+#include "Auftragssortierung.h"
 #include "Uebersicht.h"
 
 #include <array>
@@ -37,12 +38,6 @@ double Jahresbetrag(const CDauerAuftrag& auftrag);
 
 // The last date as the list and the editor show it: "unbefristet" / "open-ended" without an end.
 std::string EndeText(const CDauerAuftrag& auftrag, bool deutsch);
-
-// The list comparison of one key between two orders (keys of Sortierung; kNachDatum stands for the
-// execution column, which does not sort): negative, 0 or positive.
-int VergleicheDauerAuftraege(const CDauerAuftrag& a, const CDauerAuftrag& b, int schluessel);
-// Reorders the store's standing orders by one key, stable and O(n log n); kNachDatum changes nothing.
-void SortiereDauerAuftraege(CBasis& basis, int schluessel, bool absteigend);
 
 class DauerAuftragsListe final
 {
