@@ -3,12 +3,12 @@
 #include "Auftragsentwurf.h"
 #include "Auswahllisten.h"
 #include "Basis.h"
-#include "Befehle.h"
 #include "Buchsperre.h"
 #include "Buchung.h"
 #include "DauerAuftragsliste.h"
 #include "Json.h"
 #include "Kalender.h"
+#include "Speichern.h"
 #include "Start.h"
 #include "Text.h"
 

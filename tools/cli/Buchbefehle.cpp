@@ -1,10 +1,10 @@
 #include "Buchbefehle.h"
 
 #include "Basis.h"
-#include "Befehle.h"
 #include "Buchsperre.h"
 #include "Json.h"
 #include "Ladehilfen.h"
+#include "Speichern.h"
 #include "Start.h"
 #include "Text.h"
 #include "Vergleich.h"

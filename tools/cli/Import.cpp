@@ -2,11 +2,11 @@
 
 #include "Auszugsdatei.h"
 #include "Basis.h"
-#include "Befehle.h"
 #include "Buchsperre.h"
 #include "Gedaechtnisdatei.h"
 #include "Importsammlung.h"
 #include "Json.h"
+#include "Speichern.h"
 #include "Start.h"
 #include "Text.h"
 

@@ -1,7 +1,7 @@
 #include "Listenbefehle.h"
 
+#include "Ausgaenge.h"
 #include "Basis.h"
-#include "Befehle.h"
 #include "DauerAuftragsliste.h"
 #include "Ladehilfen.h"
 #include "Tabellenexport.h"

@@ -1,7 +1,7 @@
 #include "Vorschaubefehl.h"
 
+#include "Ausgaenge.h"
 #include "Basis.h"
-#include "Befehle.h"
 #include "Json.h"
 #include "Start.h"
 #include "Text.h"

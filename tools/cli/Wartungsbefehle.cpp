@@ -1,7 +1,7 @@
 #include "Wartungsbefehle.h"
 
+#include "Ausgaenge.h"
 #include "Basis.h"
-#include "Befehle.h"
 #include "Buchung.h"
 #include "Generator.h"
 #include "Ladehilfen.h"
