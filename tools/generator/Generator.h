@@ -4,6 +4,8 @@
 // external accounts, thirty categories and forty standing orders, booked day by day over whole years
 // through the store's own booking rules and written in the real file formats.
 
+#include "Haushaltsparameter.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,19 +13,6 @@
 namespace velmora {
 
 class CBasis;
-
-struct Haushaltsparameter
-{
-    int nJahre = 5;    // months booked: 12 * nJahre, the last one being the month of nHeute
-    int nHeute = 0;    // yyyymmdd of the last run; nothing is booked after it
-    int nJetzt = 1830; // hhmm of the last run
-    unsigned nSeed = 1;
-    bool bEnglisch = false;
-    int nEingabenProMonat = 365; // bookings by hand; the standing orders add about 45 a month
-    // Standing orders in all; beyond the household's own, further ones are made after their pattern
-    // with other amounts. 0 (or fewer than its own) keeps just the household's own.
-    int nDauerAuftraege = 0;
-};
 
 // Empty when the parameters can be used, else what is wrong with them.
 std::string PruefeParameter(const Haushaltsparameter& parameter);

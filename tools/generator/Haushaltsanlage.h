@@ -3,13 +3,17 @@
 // The fixed parts of the synthetic household in the store: the family with its accounts, the categories,
 // the counterparts and the standing orders, found again by the German names the tables give them.
 
-#include "Generator.h"
 #include "Haushaltsdaten.h"
+#include "Haushaltsparameter.h"
 #include "Records.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace velmora {
+class CBasis;
+} // namespace velmora
 
 namespace velmora::generator {
 
