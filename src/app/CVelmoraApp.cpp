@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <filesystem>
 
 namespace velmora {
 
@@ -25,6 +26,21 @@ const QString kPfadSchluessel = QStringLiteral("Velmora/Path");
 std::string AlsPfad(const QString& ordner)
 {
     return QFile::encodeName(ordner).toStdString();
+}
+
+QString AlsText(const std::string& pfad)
+{
+    return QFile::decodeName(QByteArray::fromStdString(pfad));
+}
+
+// A folder whose name is UTF-8 is stored as text, as it always was; any other as its bytes, which a text
+// would not give back unchanged.
+void SpeicherePfad(const std::string& ordner)
+{
+    const QByteArray bytes = QByteArray::fromStdString(ordner);
+    const QString text = QString::fromUtf8(bytes);
+    QSettings einstellungen(QStringLiteral("Velmora"), QStringLiteral("Velmora"));
+    einstellungen.setValue(kPfadSchluessel, text.toUtf8() == bytes ? QVariant(text) : QVariant(bytes));
 }
 
 bool FrageWiederherstellen()
@@ -52,10 +68,12 @@ bool FrageTrotzdemOeffnen(const QString& text)
 CVelmoraApp::CVelmoraApp(Anwendungsumgebung umgebung)
     : m_umgebung(std::move(umgebung))
 {
-    if (m_umgebung.strHeim.isEmpty())
-        m_umgebung.strHeim = QDir::homePath();
-    if (m_umgebung.strAktuell.isEmpty())
-        m_umgebung.strAktuell = QDir::currentPath();
+    if (m_umgebung.strHeim.empty())
+        m_umgebung.strHeim = AlsPfad(QDir::homePath());
+    if (m_umgebung.strAktuell.empty()) {
+        std::error_code fehler;
+        m_umgebung.strAktuell = std::filesystem::current_path(fehler).string();
+    }
     if (!m_umgebung.erstwahl)
         m_umgebung.erstwahl = [](const QString& vorschlag) { return Sprachwahl::FrageMitOrdner(vorschlag); };
     if (!m_umgebung.wiederherstellen)
@@ -70,41 +88,41 @@ CVelmoraApp::CVelmoraApp(Anwendungsumgebung umgebung)
 
 CVelmoraApp::~CVelmoraApp() = default;
 
-QString CVelmoraApp::GespeicherterPfad()
+std::string CVelmoraApp::GespeicherterPfad()
 {
     const QSettings einstellungen(QStringLiteral("Velmora"), QStringLiteral("Velmora"));
-    const QString pfad = einstellungen.value(kPfadSchluessel).toString();
+    const QVariant wert = einstellungen.value(kPfadSchluessel);
+    if (wert.typeId() == QMetaType::QByteArray)
+        return wert.toByteArray().toStdString();
+    const QString pfad = wert.toString();
     // Earlier versions documented "Error" as the value meaning "unset".
-    return pfad == QStringLiteral("Error") ? QString() : pfad;
+    return pfad == QStringLiteral("Error") ? std::string() : AlsPfad(pfad);
 }
 
-QString CVelmoraApp::DatenOrdner()
+std::string CVelmoraApp::DatenOrdner()
 {
-    QString argument;
-    for (const QString& a : m_umgebung.argumente) {
-        if (!a.startsWith(QLatin1Char('-'))) {
-            argument = QDir(m_umgebung.strAktuell).absoluteFilePath(a);
+    std::string argument;
+    for (const std::string& a : m_umgebung.argumente) {
+        if (!a.empty() && !a.starts_with('-')) {
+            argument = (std::filesystem::path(m_umgebung.strAktuell) / a).string();
             break;
         }
     }
-    QSettings einstellungen(QStringLiteral("Velmora"), QStringLiteral("Velmora"));
-    const QString gespeichert = GespeicherterPfad();
+    const std::string gespeichert = GespeicherterPfad();
     // A start on a named folder (as `make run` makes) also tells a later start without one where the book is.
-    if (!argument.isEmpty() && gespeichert.isEmpty())
-        einstellungen.setValue(kPfadSchluessel, argument);
-    const std::string gewaehlt =
-        WaehleDatenOrdner(AlsPfad(argument), AlsPfad(gespeichert), AlsPfad(m_umgebung.strAktuell));
+    if (!argument.empty() && gespeichert.empty())
+        SpeicherePfad(argument);
+    const std::string gewaehlt = WaehleDatenOrdner(argument, gespeichert, m_umgebung.strAktuell);
     if (!gewaehlt.empty())
-        return QFile::decodeName(QByteArray::fromStdString(gewaehlt));
+        return gewaehlt;
 
     const std::optional<Erstwahl> wahl =
-        m_umgebung.erstwahl(QDir(m_umgebung.strHeim).filePath(QStringLiteral("Velmora")));
+        m_umgebung.erstwahl(AlsText((std::filesystem::path(m_umgebung.strHeim) / "Velmora").string()));
     if (!wahl || wahl->strOrdner.isEmpty())
         return {};
     // "~/Haushalt" and "Haushalt" both mean the home folder's Haushalt, wherever the program was started.
-    const QString ordner = QFile::decodeName(
-        QByteArray::fromStdString(AbsoluterOrdner(AlsPfad(wahl->strOrdner), AlsPfad(m_umgebung.strHeim))));
-    einstellungen.setValue(kPfadSchluessel, ordner);
+    const std::string ordner = AbsoluterOrdner(AlsPfad(wahl->strOrdner), m_umgebung.strHeim);
+    SpeicherePfad(ordner);
     // The language answers the first run only; a chosen folder that holds a book keeps the book's language.
     const int sprache = wahl->nSprache;
     m_umgebung.start.sprachwahl = [sprache] { return sprache; };
@@ -132,11 +150,11 @@ bool CVelmoraApp::NimmSperre(const std::string& pfad)
 
 std::unique_ptr<CVelmoraDlg> CVelmoraApp::Oeffne()
 {
-    const QString ordner = DatenOrdner();
-    if (ordner.isEmpty())
+    const std::string pfad = DatenOrdner();
+    if (pfad.empty())
         return nullptr;
-    QDir().mkpath(ordner);
-    const std::string pfad = AlsPfad(ordner);
+    std::error_code fehler;
+    std::filesystem::create_directories(pfad, fehler);
     // Qt's own buttons and dialogs speak the book's language from the first question on.
     SetzeQtSprache(SpracheDesBuchs(pfad));
     if (!NimmSperre(pfad))
@@ -161,8 +179,6 @@ std::unique_ptr<CVelmoraDlg> CVelmoraApp::Oeffne()
 int CVelmoraApp::Run()
 {
     QApplication::setWindowIcon(QIcon(Bild(kProgrammBild)));
-    if (m_umgebung.argumente.isEmpty())
-        m_umgebung.argumente = QApplication::arguments().mid(1);
     const std::unique_ptr<CVelmoraDlg> hauptfenster = Oeffne();
     if (!hauptfenster)
         return 1;

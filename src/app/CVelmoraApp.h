@@ -7,10 +7,11 @@
 #include "Sprachwahl.h"
 
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -19,11 +20,11 @@ class Buchsperre;
 // What the application object asks of the world; tests replace the parts that would wait for a person.
 struct Anwendungsumgebung
 {
-    // The command line without the program name: `velmora FOLDER` names the data folder. Run takes the
-    // program's own when this is empty.
-    QStringList argumente;
-    QString strHeim;
-    QString strAktuell;
+    // The command line without the program name, as the bytes the system gives: `velmora FOLDER` names the
+    // data folder. Folders here and below are file-system paths, which need not be valid UTF-8.
+    std::vector<std::string> argumente;
+    std::string strHeim;
+    std::string strAktuell;
     // The first run's question, with the suggested folder; nullopt when the user cancels.
     std::function<std::optional<Erstwahl>(const QString& vorschlag)> erstwahl;
     // Whether to restore the unsaved changes of the last run.
@@ -42,7 +43,7 @@ public:
     ~CVelmoraApp();
 
     // The setting "Path" of section "Velmora" (organisation and application "Velmora"); empty when unset.
-    static QString GespeicherterPfad();
+    static std::string GespeicherterPfad();
 
     // Everything up to the main window: the data folder, the lock, the recovery question, the data
     // start-up. Null when the run ends before a window (cancelled, or the book is open elsewhere). The
@@ -52,7 +53,7 @@ public:
     int Run();
 
 private:
-    QString DatenOrdner();
+    std::string DatenOrdner();
     bool NimmSperre(const std::string& pfad);
 
     Anwendungsumgebung m_umgebung;

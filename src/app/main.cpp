@@ -16,5 +16,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));
-    return velmora::CVelmoraApp().Run();
+    // The folder comes as the system gives it, bytes that need not be UTF-8; Qt has taken its own options out.
+    velmora::Anwendungsumgebung umgebung;
+    umgebung.argumente.assign(argv + 1, argv + argc);
+    return velmora::CVelmoraApp(std::move(umgebung)).Run();
 }

@@ -75,7 +75,7 @@ TEST(QtSprache, FrageUndDateidialogInDerSpracheDesBuchs)
         haushalt.Schreibe([](CBasis&) {}, fall.sprache);
         LegeWiederherstellungAn(haushalt);
         Anwendungsumgebung umgebung;
-        umgebung.argumente = {QString::fromStdString(haushalt.Ordner())};
+        umgebung.argumente = {haushalt.Ordner()};
         umgebung.start.uhr = FesteUhr(kHeute, 1200);
         CVelmoraApp app(umgebung);
 

@@ -6,7 +6,6 @@
 #include "Generator.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QSettings>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -38,7 +37,7 @@ Programmlauf::Programmlauf(std::string ordner, int heute)
 void Programmlauf::Fahre(const std::function<void()>& reise, int grenzeMs)
 {
     Anwendungsumgebung umgebung;
-    umgebung.argumente = {QFile::decodeName(QByteArray::fromStdString(m_strOrdner))};
+    umgebung.argumente = {m_strOrdner};
     umgebung.wiederherstellen = [] { return false; };
     umgebung.meldung = [this](const QString& text) { meldungen << text; };
     umgebung.start.uhr = FesteUhr(m_nHeute, 1930);
