@@ -113,9 +113,10 @@ TEST(Reise, Dauerauftraege)
     EXPECT_EQ(QSet<QString>{bleibtGeloescht}, Geloeschte(lauf) - vorher);
 }
 
-// The keyboard alone: Shift+F10 opens the chosen order's pop-up, which a screen reader finds among the
-// program's windows with its buttons named; Escape closes it, the arrows and Return delete the order.
-// Tab and Shift+Tab walk every control of the filtered list round to it and leave the chosen row chosen.
+// The keyboard alone, as a screen-reader user: the "Betrag" header sorts by its action; Shift+F10 opens the chosen
+// order's pop-up, which a screen reader finds among the program's windows with its buttons named; Escape closes it, the
+// arrows and Return delete the order. Tab and Shift+Tab walk every control of the filtered list round to it and leave
+// the chosen row chosen.
 TEST(Reise, DauerauftraegeMitTasten)
 {
     Reisehaushalt haushalt;
@@ -126,6 +127,10 @@ TEST(Reise, DauerauftraegeMitTasten)
         QWidget* liste = Fenster(kListe);
         ASSERT_NE(nullptr, liste);
         EXPECT_EQ(kListe, ImFokus());
+        DrueckeKopf(*liste, kListe, QStringLiteral("Betrag"));
+        EXPECT_EQ(lauf.CliZeilen({"orders", "--sort", "amount", "--ascending"}).front().section(QLatin1Char('\t'), 1),
+                  Reihe(*liste, 0))
+            << "the header's action sorts as its click does";
         Taste(*liste, Qt::Key_Down);
         const QList<int> gewaehlt = GewaehlteZeilen(*liste, kListe);
         ASSERT_EQ(1, gewaehlt.size());
@@ -152,7 +157,7 @@ TEST(Reise, DauerauftraegeMitTasten)
         EXPECT_TRUE(Geloescht(*liste, auftrag));
 
         KlickeZelle(*liste, kListe, 0, kAuftraggeber);
-        Taste(*liste, Qt::Key_Down);
+        Taste(*liste, Qt::Key_End);
         const QList<int> vorher = GewaehlteZeilen(*liste, kListe);
         ASSERT_EQ(1, vorher.size());
         const int zeilen = Zeilen(*liste, kListe);
