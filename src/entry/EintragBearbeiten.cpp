@@ -7,7 +7,7 @@
 namespace velmora {
 
 EintragBearbeiten::EintragBearbeiten(const CBasis& basis, bool geloescht, QPoint zelle, QWidget* eltern)
-    : QDialog(eltern, Qt::Popup)
+    : QDialog(eltern, Qt::Dialog | Qt::FramelessWindowHint)
     , m_ui(std::make_unique<Ui::EintragBearbeiten>())
 {
     m_ui->setupUi(this);
@@ -34,6 +34,14 @@ EintragBearbeiten::EintragBearbeiten(const CBasis& basis, bool geloescht, QPoint
 }
 
 EintragBearbeiten::~EintragBearbeiten() = default;
+
+// A click into another program takes the keyboard away: the pop-up closes as a menu would.
+bool EintragBearbeiten::event(QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::WindowDeactivate && isVisible())
+        reject();
+    return QDialog::event(ereignis);
+}
 
 void EintragBearbeiten::Waehle(int wahl)
 {

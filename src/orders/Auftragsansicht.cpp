@@ -2,6 +2,7 @@
 
 #include "Kleindialog.h"
 #include "Listenansicht.h"
+#include "Tabellenzugang.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -13,6 +14,7 @@ Auftragsansicht::Auftragsansicht(QWidget* eltern)
     : QTableView(eltern)
 {
     RichteListenansichtEin(*this);
+    MacheKoepfeBedienbar(*this);
     horizontalHeader()->setMinimumSectionSize(16);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &Auftragsansicht::KopfGeklickt);
 }

@@ -7,18 +7,16 @@
 #include "Kalender.h"
 #include "QtText.h"
 #include "Spaltenbreiten.h"
+#include "Suchtreffer.h"
 #include "UebersichtModell.h"
 #include "Uebersichtsballons.h"
+#include "Uebersichtsbeschriftung.h"
 #include "Uebersichtsliste.h"
 #include "Uebersichtsmalerei.h"
 #include "ui_Overview.h"
 
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
-#include <QScrollBar>
-#include <QStyle>
-#include <QToolButton>
 #include <array>
 
 namespace velmora {
@@ -110,44 +108,7 @@ QWidget* Overview::Steuerelement(int id) const
 
 void Overview::SetzeSprache()
 {
-    const bool deutsch = m_basis.Deutsch();
-    if (!deutsch) {
-        m_ui->c1060->setText(QStringLiteral("Actual Month"));
-        m_ui->c1061->setText(QStringLiteral("Actual Year"));
-        m_ui->c1103->setText(QStringLiteral("Show"));
-        m_ui->c1025->setText(QStringLiteral("Total"));
-        m_ui->c1115->setText(QStringLiteral("Transactions"));
-        m_ui->c1116->setText(QStringLiteral("Search Text"));
-        m_ui->c1079->setText(QStringLiteral("Save as Excel-File"));
-    }
-    const CFAMILY* familie = m_basis.Familie();
-    setWindowTitle(
-        familie ? Sprachtext(deutsch, "Übersicht Familie %1", "Overview Family %1").arg(AlsQString(familie->m_strName))
-                : Sprachtext(deutsch, "Übersicht", "Overview"));
-    m_ui->c1042->SetzeSprache(deutsch);
-    m_ui->c1047->SetzeSprache(deutsch);
-
-    // The picker labels are painted; their places take the painted words' size.
-    const std::vector<GemalterText> beschriftung = Datumsbeschriftung(deutsch, {}, {});
-    const QFontMetrics masse(SchriftFuer(kDatumsSchrift));
-    m_ui->c1122->setFixedSize(masse.horizontalAdvance(beschriftung[0].text) + 4, 30);
-    m_ui->c1123->setFixedSize(masse.horizontalAdvance(beschriftung[1].text) + 4, 30);
-
-    m_ui->c1122->setAccessibleName(beschriftung[0].text);
-    m_ui->c1123->setAccessibleName(beschriftung[1].text);
-    m_ui->c1042->setAccessibleName(beschriftung[0].text);
-    m_ui->c1047->setAccessibleName(beschriftung[1].text);
-    for (QWidget* knopf : {static_cast<QWidget*>(m_ui->c1060), static_cast<QWidget*>(m_ui->c1061),
-                           static_cast<QWidget*>(m_ui->c1025), static_cast<QWidget*>(m_ui->c1079)})
-        knopf->setAccessibleName(static_cast<QPushButton*>(knopf)->text());
-    m_ui->c1076->setAccessibleName(m_ui->c1103->text());
-    m_ui->c1092->setAccessibleName(m_ui->c1116->text());
-    // The search field's clear button shows only a cross.
-    for (QToolButton* leeren : m_ui->c1092->findChildren<QToolButton*>())
-        leeren->setAccessibleName(Sprachtext(deutsch, "Suche leeren", "Clear the search"));
-    m_ui->c1094->setAccessibleName(m_ui->c1115->text());
-    m_ui->c1019->setAccessibleName(Sprachtext(deutsch, "Transaktionen", "Transactions"));
-    m_ui->c1117->setAccessibleName(Sprachtext(deutsch, "Summen", "Totals"));
+    BeschrifteUebersicht(*m_ui, *this, m_basis);
 }
 
 void Overview::FuelleAuswahl()
@@ -302,10 +263,8 @@ void Overview::ZeitraumGeaendert(int von, int bis)
 void Overview::Suche(const QString& text)
 {
     m_liste.SetzeSuche(AlsCp1252(text));
-    const int zeile = m_liste.ErsteTrefferZeile();
-    if (zeile >= 0)
-        m_ui->c1019->scrollTo(m_modell->index(zeile, 1));
     m_modell->FarbenNeu();
+    WaehleErstenTreffer(*m_ui->c1019, m_liste);
 }
 
 void Overview::ZeigeMitFilter(int art, int datum1, int datum2, const std::string& text1, const std::string& text2)

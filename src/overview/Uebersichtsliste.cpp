@@ -1,6 +1,8 @@
 #include "Uebersichtsliste.h"
 
 #include "Listenansicht.h"
+#include "Spaltenbreiten.h"
+#include "Tabellenzugang.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -12,6 +14,7 @@ Uebersichtsliste::Uebersichtsliste(QWidget* eltern)
     : QTableView(eltern)
 {
     RichteListenansichtEin(*this);
+    MacheKoepfeBedienbar(*this);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -26,20 +29,33 @@ void Uebersichtsliste::mousePressEvent(QMouseEvent* ereignis)
         return;
     }
     const QModelIndex zelle = indexAt(ereignis->position().toPoint());
-    if (zelle.isValid()) {
+    if (zelle.isValid())
         setCurrentIndex(zelle);
-        emit Rechtsklick(zelle.row(), zelle.column());
-    }
 }
 
+// Both buttons are taken on release: the pop-up a right click opens is modal, and a modal loop opened
+// while the button is still down would leave the button held for the window system.
 void Uebersichtsliste::mouseReleaseEvent(QMouseEvent* ereignis)
 {
+    if (ereignis->button() == Qt::RightButton) {
+        const QModelIndex zelle = indexAt(ereignis->position().toPoint());
+        if (zelle.isValid() && zelle == currentIndex())
+            emit Rechtsklick(zelle.row(), zelle.column());
+        return;
+    }
     QTableView::mouseReleaseEvent(ereignis);
     if (ereignis->button() != Qt::LeftButton || !m_bLinksGedrueckt)
         return;
     m_bLinksGedrueckt = false;
     const QModelIndex zelle = indexAt(ereignis->position().toPoint());
     emit Geklickt(zelle.isValid() ? zelle.row() : -1, zelle.isValid() ? zelle.column() : -1);
+}
+
+// The layout gives the list the window's height; the list keeps only whole rows of it.
+void Uebersichtsliste::resizeEvent(QResizeEvent* ereignis)
+{
+    QTableView::resizeEvent(ereignis);
+    ZeigeGanzeZeilen(*this);
 }
 
 // The mouse's right button is handled when pressed; this is the keyboard's way to the pop-up.

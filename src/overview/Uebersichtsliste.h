@@ -1,7 +1,7 @@
 #pragma once
 
 // The list of the overview: a table that reports left clicks on a cell or beside the cells, and right
-// clicks (or the context-menu key) on a cell, with the cell's row and column.
+// clicks (or the context-menu key) on a cell, with the cell's row and column. It shows whole rows only.
 
 #include <QTableView>
 
@@ -23,6 +23,7 @@ protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void contextMenuEvent(QContextMenuEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
     bool m_bLinksGedrueckt = false;

@@ -1,6 +1,6 @@
 // The standing-order list driven by a person: a header click sorts, a cell click filters and "Zeige
 // Alles" lifts it, an order is deleted through its pop-up (the question answered "Ja" by its key) and
-// restored, and another stays deleted until "Ende" writes it.
+// restored, and another stays deleted until "Ende" writes it. Then the keyboard alone.
 
 #include "Fernbedienung.h"
 #include "Programmlauf.h"
@@ -111,6 +111,65 @@ TEST(Reise, Dauerauftraege)
         KlickeAuf(*haupt, QStringLiteral("Ende"));
     });
     EXPECT_EQ(QSet<QString>{bleibtGeloescht}, Geloeschte(lauf) - vorher);
+}
+
+// The keyboard alone, as a screen-reader user: the "Betrag" header sorts by its action; Shift+F10 opens the chosen
+// order's pop-up, which a screen reader finds among the program's windows with its buttons named; Escape closes it, the
+// arrows and Return delete the order. Tab and Shift+Tab walk every control of the filtered list round to it and leave
+// the chosen row chosen.
+TEST(Reise, DauerauftraegeMitTasten)
+{
+    Reisehaushalt haushalt;
+    Programmlauf lauf(haushalt.Ordner(), kReiseHeute);
+    lauf.Fahre([&] {
+        QWidget* haupt = Fenster(QStringLiteral("Velmora"));
+        KlickeAuf(*haupt, QStringLiteral("Daueraufträge"));
+        QWidget* liste = Fenster(kListe);
+        ASSERT_NE(nullptr, liste);
+        EXPECT_EQ(kListe, ImFokus());
+        DrueckeKopf(*liste, kListe, QStringLiteral("Betrag"));
+        EXPECT_EQ(lauf.CliZeilen({"orders", "--sort", "amount", "--ascending"}).front().section(QLatin1Char('\t'), 1),
+                  Reihe(*liste, 0))
+            << "the header's action sorts as its click does";
+        Taste(*liste, Qt::Key_Down);
+        const QList<int> gewaehlt = GewaehlteZeilen(*liste, kListe);
+        ASSERT_EQ(1, gewaehlt.size());
+        const QString auftrag = Reihe(*liste, gewaehlt.front());
+
+        bool imBaum = false;
+        WennOffen(QStringLiteral("Eintrag"), [&](QWidget& popup) {
+            imBaum = ImBaum(QStringLiteral("Eintrag"));
+            EXPECT_TRUE(Hat(popup, QStringLiteral("Eintrag löschen"), QAccessible::Button))
+                << Baum(popup).toStdString();
+            Taste(popup, Qt::Key_Down);
+            Taste(popup, Qt::Key_Escape);
+        });
+        Taste(*liste, Qt::Key_F10, Qt::ShiftModifier);
+        EXPECT_TRUE(imBaum) << "the pop-up is not among the program's windows";
+        EXPECT_FALSE(Geloescht(*liste, auftrag));
+        WennOffen(QStringLiteral("Eintrag"), [](QWidget& popup) {
+            WennOffen({}, [](QWidget& frage) { Taste(frage, Qt::Key_J); });
+            Taste(popup, Qt::Key_Down);
+            EXPECT_EQ(QStringLiteral("Eintrag löschen"), ImFokus());
+            Taste(popup, Qt::Key_Return);
+        });
+        Taste(*liste, Qt::Key_F10, Qt::ShiftModifier);
+        EXPECT_TRUE(Geloescht(*liste, auftrag));
+
+        KlickeZelle(*liste, kListe, 0, kAuftraggeber);
+        Taste(*liste, Qt::Key_End);
+        const QList<int> vorher = GewaehlteZeilen(*liste, kListe);
+        ASSERT_EQ(1, vorher.size());
+        const int zeilen = Zeilen(*liste, kListe);
+        const QStringList runde = {QStringLiteral("Neuer Dauer-Auftrag"), QStringLiteral("Zeige Alles"),
+                                   QStringLiteral("Textsuche")};
+        EXPECT_EQ(runde, TabRunde(*liste, Qt::Key_Tab));
+        EXPECT_EQ((QStringList{runde[2], runde[1], runde[0]}), TabRunde(*liste, Qt::Key_Backtab));
+        EXPECT_EQ(vorher, GewaehlteZeilen(*liste, kListe));
+        EXPECT_EQ(zeilen, Zeilen(*liste, kListe));
+
+        KlickeAuf(*haupt, QStringLiteral("Ende"));
+    });
 }
 
 } // namespace

@@ -338,7 +338,7 @@ TEST(Dauerauftrag, SpracheNamenBallonsUndSpalten)
 void BeimPopup(std::function<void(QWidget&)> tun, int versuche = 300)
 {
     QTimer::singleShot(10, [tun = std::move(tun), versuche]() mutable {
-        if (QWidget* pop = QApplication::activePopupWidget())
+        if (QWidget* pop = QApplication::activeModalWidget())
             tun(*pop);
         else if (versuche > 0)
             BeimPopup(std::move(tun), versuche - 1);

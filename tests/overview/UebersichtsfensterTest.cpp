@@ -8,12 +8,16 @@
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableView>
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace velmora::test {
 namespace {
@@ -261,8 +265,9 @@ TEST(Uebersicht, BearbeitenGehtUeberDenHub)
     EXPECT_EQ(0, fenster->Liste().m_bBearbeitung);
 }
 
-// The search marks every matching cell red on yellow, umlauts regardless of case, and scrolls the first
-// matching row into view; an empty search marks nothing and goes back to the top.
+// The search marks every matching cell red on yellow, umlauts regardless of case, and makes the first
+// hit the current cell of a selected row (what a screen reader tells), scrolled into view; an empty
+// search marks nothing and goes back to the top.
 TEST(Uebersicht, SucheMarkiertUndRollt)
 {
     Uebersichtshaushalt haushalt;
@@ -299,10 +304,34 @@ TEST(Uebersicht, SucheMarkiertUndRollt)
     ASSERT_GT(kiosk, 250);
     EXPECT_TRUE(liste.viewport()->rect().intersects(liste.visualRect(liste.model()->index(kiosk, 2))));
     EXPECT_GT(liste.verticalScrollBar()->value(), 0);
+    const QAccessible::State treffer = tabelle->cellAt(kiosk, 2)->state();
+    EXPECT_EQ((std::pair{true, true}), (std::pair{bool(treffer.selected), bool(treffer.focused)}));
+    EXPECT_EQ((QList<int>{kiosk}), tabelle->selectedRows());
+    EXPECT_TRUE(Element(*fenster, Overview::kSuche)->hasFocus());
 
     Tippe(*fenster, Overview::kSuche, QString());
     EXPECT_EQ(0, liste.verticalScrollBar()->value());
     EXPECT_EQ(QColor(Qt::white), liste.model()->index(kiosk, 2).data(Qt::BackgroundRole).value<QBrush>().color());
+}
+
+// Whatever height the window is given, and when the filter's "Gesamt" button changes the layout, the
+// list shows whole rows only.
+TEST(Uebersicht, ZeigtNurGanzeZeilen)
+{
+    Uebersichtshaushalt haushalt;
+    TestHub hub;
+    Uebersichtsfenster fenster(haushalt.Basis(), hub);
+    QTableView& liste = fenster.Tabelle();
+    const int zeile = liste.verticalHeader()->defaultSectionSize();
+    for (int hoehe = 480; hoehe < 480 + 2 * zeile; hoehe += 3) {
+        fenster->resize(fenster->width(), hoehe);
+        QApplication::processEvents();
+        EXPECT_EQ(0, liste.viewport()->height() % zeile) << hoehe;
+    }
+    fenster.KlickeZelle(0, 4);
+    QApplication::processEvents();
+    EXPECT_TRUE(Sichtbar(*fenster, Overview::kGesamt));
+    EXPECT_EQ(0, liste.viewport()->height() % zeile);
 }
 
 } // namespace

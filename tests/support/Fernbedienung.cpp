@@ -100,6 +100,17 @@ QWindow* FensterVon(QAccessibleInterface* zugang)
     return nullptr;
 }
 
+// When a dialog closes, a window manager gives the keyboard back to the window beneath it; the test
+// platforms (offscreen, Xvfb without a window manager) leave no window active. So a key for a window
+// finds it active, unless a modal dialog is open, which keeps the keyboard as it does for a person.
+void GibTastatur(QWidget& fenster)
+{
+    if (QApplication::activeWindow() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return;
+    fenster.window()->activateWindow();
+    QApplication::processEvents();
+}
+
 void KlickeBei(QWindow* fenster, QPoint global, Qt::MouseButton knopf, bool doppelt)
 {
     ASSERT_NE(nullptr, fenster);
@@ -206,12 +217,14 @@ void KlickeKopf(QWidget& fenster, const QString& liste, int spalte)
 
 void Taste(QWidget& fenster, Qt::Key taste, Qt::KeyboardModifiers umschalter)
 {
+    GibTastatur(fenster);
     QTest::keyClick(fenster.window()->windowHandle(), taste, umschalter);
     QApplication::processEvents();
 }
 
 void Schreibe(QWidget& fenster, const QString& text)
 {
+    GibTastatur(fenster);
     QWindow* ziel = fenster.window()->windowHandle();
     for (const QChar zeichen : text) {
         if (zeichen.unicode() < 0x80)
@@ -265,6 +278,71 @@ QStringList Spalte(QWidget& fenster, const QString& liste, int spalte)
     for (int zeile = 0; zeile < Zeilen(fenster, liste); ++zeile)
         texte << Zelle(fenster, liste, zeile, spalte);
     return texte;
+}
+
+void DrueckeKopf(QWidget& fenster, const QString& liste, const QString& kopf)
+{
+    QAccessibleInterface* tabelle = Zugang(fenster, liste, QAccessible::Table);
+    ASSERT_NE(nullptr, tabelle);
+    for (int i = 0; i < tabelle->childCount(); ++i) {
+        QAccessibleInterface* kind = tabelle->child(i);
+        if (!kind || kind->role() != QAccessible::ColumnHeader || kind->text(QAccessible::Name) != kopf)
+            continue;
+        QAccessibleActionInterface* aktion = kind->actionInterface();
+        ASSERT_NE(nullptr, aktion) << "the header '" << kopf.toStdString() << "' has no action";
+        ASSERT_TRUE(aktion->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        aktion->doAction(QAccessibleActionInterface::pressAction());
+        QApplication::processEvents();
+        return;
+    }
+    ADD_FAILURE() << "no header '" << kopf.toStdString() << "' in '" << liste.toStdString() << "'";
+}
+
+QPoint ZelleImFokus(QWidget& fenster, const QString& liste)
+{
+    QAccessibleTableInterface* tabelle = Tabelle(fenster, liste);
+    for (int zeile = 0; tabelle && zeile < tabelle->rowCount(); ++zeile) {
+        for (int spalte = 0; spalte < tabelle->columnCount(); ++spalte) {
+            const QAccessible::State zustand = tabelle->cellAt(zeile, spalte)->state();
+            if (zustand.focused && zustand.selected)
+                return {spalte, zeile};
+        }
+    }
+    return {-1, -1};
+}
+
+QList<int> GewaehlteZeilen(QWidget& fenster, const QString& liste)
+{
+    QAccessibleTableInterface* tabelle = Tabelle(fenster, liste);
+    return tabelle ? tabelle->selectedRows() : QList<int>{};
+}
+
+bool ImBaum(const QString& name)
+{
+    QAccessibleInterface* anwendung = QAccessible::queryAccessibleInterface(qApp);
+    for (int i = 0; anwendung && i < anwendung->childCount(); ++i) {
+        QAccessibleInterface* fenster = anwendung->child(i);
+        if (fenster && !fenster->state().invisible && fenster->text(QAccessible::Name) == name)
+            return true;
+    }
+    return false;
+}
+
+QStringList TabRunde(QWidget& fenster, Qt::Key taste, int hoechstens)
+{
+    QWidget* anfang = QApplication::focusWidget();
+    QStringList namen;
+    for (int i = 0; i < hoechstens; ++i) {
+        Taste(fenster, taste, taste == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        if (QApplication::focusWidget() == anfang)
+            return namen;
+        const QString name = ImFokus();
+        if (namen.isEmpty() || namen.back() != name)
+            namen << name;
+    }
+    ADD_FAILURE() << "the focus did not come back after " << hoechstens
+                  << " presses: " << namen.join(QStringLiteral(", ")).toStdString();
+    return namen;
 }
 
 void WennOffen(const QString& name, std::function<void(QWidget&)> aktion)

@@ -6,6 +6,8 @@
 // person's. Nothing here calls a window's own functions.
 
 #include <QAccessible>
+#include <QList>
+#include <QPoint>
 #include <QString>
 #include <functional>
 #include <iosfwd>
@@ -60,6 +62,20 @@ QString Zelle(QWidget& fenster, const QString& liste, int zeile, int spalte);
 int Zeilen(QWidget& fenster, const QString& liste);
 // The column texts of a table, top to bottom.
 QStringList Spalte(QWidget& fenster, const QString& liste, int spalte);
+
+// Presses the column header named `kopf` of the table by its accessible action, as a screen reader does.
+void DrueckeKopf(QWidget& fenster, const QString& liste, const QString& kopf);
+// The row and column of the table's cell a screen reader is told is current (focused) and selected;
+// (-1, -1) when there is none.
+QPoint ZelleImFokus(QWidget& fenster, const QString& liste);
+// The rows a screen reader is told are selected.
+QList<int> GewaehlteZeilen(QWidget& fenster, const QString& liste);
+// Whether the program's accessibility tree (the application's windows, as AT-SPI lists them) holds a
+// window of that name.
+bool ImBaum(const QString& name);
+// Presses `taste` (Tab or Shift+Tab) until the focus is back on the control that had it, at most
+// `hoechstens` times: the names of the controls it passed, each once in a row.
+QStringList TabRunde(QWidget& fenster, Qt::Key taste, int hoechstens = 40);
 
 // Runs `aktion` on the window named `name` (for an empty name: the next modal dialog) as soon as it is shown:
 // armed before the click that opens a modal dialog, which returns only when the dialog has been answered.
