@@ -9,11 +9,12 @@ FUZZ_SECONDS ?= 60
 FUZZERS := einstellungen monat csv camt mt940
 
 # Debian packages the build, the tests and the screenshots need (the tests check the desktop entry and
-# AppStream data with appstream and desktop-file-utils).
+# AppStream data with appstream and desktop-file-utils, and read printed PDFs back with poppler-utils;
+# Qt6PrintSupport comes with qt6-base-dev).
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev libzip-dev tzdata \
 	qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
-	fontconfig fonts-dejavu-core xvfb xauth xdotool qt6-translations-l10n appstream desktop-file-utils \
+	fontconfig fonts-dejavu-core poppler-utils xvfb xauth xdotool qt6-translations-l10n appstream desktop-file-utils \
 	clang libclang-rt-dev
 # Debian's packaging tools and the checkers of what a package brings, for make package and test-package.
 PACKAGE_TOOLS := dpkg-dev debhelper fakeroot lintian man-db file

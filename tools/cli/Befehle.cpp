@@ -6,6 +6,7 @@
 #include "Buchsperre.h"
 #include "Buchung.h"
 #include "DauerAuftragsliste.h"
+#include "Druckbefehl.h"
 #include "Generator.h"
 #include "Import.h"
 #include "Json.h"
@@ -198,6 +199,8 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 
     if (aufruf.Hat("--export"))
         return Exportiere(liste, aufruf.Wert("--export"), aus, fehler);
+    if (aufruf.Hat("--pdf"))
+        return ListenPdf(liste, aufruf, aus, fehler);
 
     std::string zeile;
     for (int z = 0; z < static_cast<int>(liste.m_arrZeilen.size()); ++z) {
@@ -242,6 +245,8 @@ int Orders(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
         liste.m_strFilterText = Utf8ZuCp1252(aufruf.Wert("--key"));
         liste.ZeigeGefiltert();
     }
+    if (aufruf.Hat("--pdf"))
+        return AuftragsPdf(basis, liste, aufruf, aus, fehler);
     std::string zeile;
     for (int z = 0; z < static_cast<int>(liste.m_arrZeilen.size()); ++z) {
         zeile.clear();
@@ -305,6 +310,8 @@ int Compare(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     vergleich.SetzePerioden(jahrA, monatA, jahrB, monatB);
     vergleich.Waehle(auswahl, name);
     MeldeSchaeden(basis, fehler);
+    if (aufruf.Hat("--pdf"))
+        return VergleichsPdf(basis, vergleich, aufruf, aus, fehler);
     aus << AlsJson(vergleich).dump() << '\n';
     return kFertig;
 }
@@ -421,11 +428,15 @@ const std::vector<Befehl>& Befehle()
         {"dump", {{"--today"}, {"--all-months"}, {}}, Dump},
         {"startup", {{"--today", "--now"}, {"--save", "--force-unlock"}, {"--today", "--now"}}, Startup},
         {"list",
-         {{"--from", "--to", "--today", "--filter", "--key", "--category", "--within", "--sort", "--export"},
-          {"--all-months", "--ascending"},
+         {{"--from", "--to", "--today", "--filter", "--key", "--category", "--within", "--sort", "--export", "--pdf"},
+          {"--all-months", "--ascending", "--portrait", "--landscape", "--without-deleted"},
           {"--from", "--to"}},
          List},
-        {"orders", {{"--today", "--filter", "--key", "--sort"}, {"--ascending"}, {}}, Orders},
+        {"orders",
+         {{"--today", "--filter", "--key", "--sort", "--pdf"},
+          {"--ascending", "--portrait", "--landscape", "--without-deleted"},
+          {}},
+         Orders},
         {"order",
          {{"--today", "--nr", "--day", "--weekday", "--dates", "--amount", "--first", "--last", "--active", "--payer",
            "--payee", "--beneficiary", "--category", "--subcategory", "--comment"},
@@ -436,7 +447,10 @@ const std::vector<Befehl>& Befehle()
         {"generate", {{"--years", "--seed", "--today", "--orders"}, {"--english"}, {"--years"}}, Generate},
         {"stats", {{"--today"}, {}, {"--today"}}, Stats},
         {"compare",
-         {{"--today", "--selection", "--item"}, {}, {"--today", "--years", "--months"}, {"--years", "--months"}},
+         {{"--today", "--selection", "--item", "--pdf"},
+          {"--portrait", "--landscape", "--without-deleted"},
+          {"--today", "--years", "--months"},
+          {"--years", "--months"}},
          Compare},
         {"import",
          {{"--account", "--today", "--tolerance", "--columns"}, {"--save", "--force-unlock"}, {"--today"}, {}, true},
