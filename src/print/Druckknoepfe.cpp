@@ -22,6 +22,7 @@ namespace {
 
 // As high as the windows' other buttons.
 constexpr int kKnopfHoehe = 30;
+constexpr int kAbstand = 8;
 
 } // namespace
 
@@ -61,6 +62,15 @@ std::array<QPushButton*, 2> Druckknoepfe::Knoepfe()
         m_knoepfe[i] = knopf;
     }
     m_drucken->setToolTip(m_drucken->shortcut().toString(QKeySequence::NativeText));
+    return m_knoepfe;
+}
+
+std::array<QPushButton*, 2> Druckknoepfe::KnoepfeAb(QPoint links)
+{
+    for (QPushButton* knopf : Knoepfe()) {
+        knopf->move(links);
+        links.rx() += knopf->width() + kAbstand;
+    }
     return m_knoepfe;
 }
 

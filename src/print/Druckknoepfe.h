@@ -8,6 +8,7 @@
 #include "Druckwahl.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <array>
 #include <functional>
@@ -42,6 +43,8 @@ public:
     QAction& AlsPdf() const { return *m_alsPdf; }
     // The two buttons, made on first request, children of the window, each as wide as its text needs.
     std::array<QPushButton*, 2> Knoepfe();
+    // The two buttons side by side from a point on, for windows laid out by fixed positions.
+    std::array<QPushButton*, 2> KnoepfeAb(QPoint links);
     // Both actions in the right-click menu of these widgets.
     void InsKontextmenue(std::initializer_list<QWidget*> widgets);
     // Balloons on the buttons, in German and while balloon help is on, as on the window's other controls.

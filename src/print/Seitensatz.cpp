@@ -15,6 +15,7 @@ constexpr double kA4BreiteMm = 210;
 constexpr double kZellRandMm = 1.2;
 constexpr double kTabellenAbstandMm = 5;
 constexpr double kSchmalsteSpalteMm = 6;
+constexpr int kZeilenZurSumme = 3;
 
 QFont Schrift(double punkte, bool fett)
 {
@@ -202,8 +203,19 @@ void Seitensatz::Plane(const Drucksache& sache, double oben)
     if (sache.summen.empty())
         return;
     const double hoehe = static_cast<double>(sache.summen.size()) * dSummenzeile + 2 * dRand;
-    if (y > 0 && y + hoehe > dUnten)
+    if (y > 0 && y + hoehe > dUnten) {
+        // The totals never stand alone on a page: the last few rows go with them, under their header.
+        Tabellenstueck letztes = m_seiten.back().stuecke.empty() ? Tabellenstueck{} : m_seiten.back().stuecke.back();
+        const int mit = std::min(kZeilenZurSumme, letztes.nAnzahl - 1);
         neueSeite();
+        if (mit > 0) {
+            Druckseite& vorige = m_seiten[m_seiten.size() - 2];
+            vorige.stuecke.back().nAnzahl -= mit;
+            m_seiten.back().stuecke.push_back(
+                {letztes.nTabelle, letztes.nErste + letztes.nAnzahl - mit, mit, false, 0});
+            y = dKopf + mit * dZeile + kTabellenAbstandMm * dMm;
+        }
+    }
     m_seiten.back().dSummenY = y;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <clocale>
 #include <iostream>
 
 namespace velmora::cli {
@@ -34,6 +35,8 @@ bool SorgeFuerAnwendung(std::ostream& fehler)
     static char* argv[] = {name, nullptr};
     // Lives as long as the process: fonts and the PDF engine may be used until the end.
     new QGuiApplication(argc, argv);
+    // The application takes the locale of the environment; amounts keep their decimal point.
+    std::setlocale(LC_NUMERIC, "C");
     return true;
 }
 
