@@ -15,13 +15,6 @@ namespace {
 
 constexpr size_t kMuster = 8;
 
-QString MitVorzeichen(const QString& betrag, int art)
-{
-    if (art == 0)
-        return QLatin1Char('+') + betrag;
-    return art == 1 ? QLatin1Char('-') + betrag : betrag;
-}
-
 class Auftragszeilen final : public Zeilenquelle
 {
 public:
@@ -83,11 +76,6 @@ QString Ueberschrift(const DauerAuftragsListe& liste, const CBasis& basis)
            Sprachtext(deutsch, "%1 / Jahr", "%1 / Year").arg(AlsQString(liste.m_strFilterText));
 }
 
-QString Summe(double betrag, bool vorzeichen)
-{
-    return QString::asprintf(vorzeichen ? "%+.2f" : "%.2f", betrag);
-}
-
 } // namespace
 
 Drucksache AuftragsDruck(const CBasis& basis, const DauerAuftragsListe& liste, bool geloeschteWeglassen)
@@ -118,10 +106,10 @@ Drucksache AuftragsDruck(const CBasis& basis, const DauerAuftragsListe& liste, b
     const double differenz = liste.m_dEinnahmen - liste.m_dAusgaben;
     const auto wort = [sprache](int offset) { return Zeichenkette(sprache, offset) + QLatin1Char(':'); };
     sache.summen = {
-        {{wort(kTxtEinnahmen), einnahmen}, {Summe(liste.m_dEinnahmen, true), einnahmen}},
-        {{wort(kTxtAusgaben), ausgaben}, {Summe(-liste.m_dAusgaben, true), ausgaben}},
-        {{wort(kTxtDifferenz)}, {Summe(differenz, true), differenz >= 0 ? einnahmen : ausgaben}},
-        {{wort(kTxtUmbuchungen), umbuchungen}, {Summe(liste.m_dUmbuchungen, false), umbuchungen}},
+        {{wort(kTxtEinnahmen), einnahmen}, {Summentext(liste.m_dEinnahmen, true), einnahmen}},
+        {{wort(kTxtAusgaben), ausgaben}, {Summentext(-liste.m_dAusgaben, true), ausgaben}},
+        {{wort(kTxtDifferenz)}, {Summentext(differenz, true), differenz >= 0 ? einnahmen : ausgaben}},
+        {{wort(kTxtUmbuchungen), umbuchungen}, {Summentext(liste.m_dUmbuchungen, false), umbuchungen}},
     };
     sache.nLinieVorSumme = 2;
     sache.fuss = Fusstext(sprache, name, basis.m_nHeute);

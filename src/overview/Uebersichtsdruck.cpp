@@ -19,18 +19,6 @@ constexpr int kBetrag = 7;
 constexpr int kDatum = 8;
 constexpr size_t kMuster = 8;
 
-QString MitVorzeichen(const QString& betrag, int art)
-{
-    if (art == 0)
-        return QLatin1Char('+') + betrag;
-    return art == 1 ? QLatin1Char('-') + betrag : betrag;
-}
-
-QString Summe(double betrag, bool vorzeichen)
-{
-    return QString::asprintf(vorzeichen ? "%+.2f" : "%.2f", betrag);
-}
-
 class Uebersichtszeilen final : public Zeilenquelle
 {
 public:
@@ -130,11 +118,11 @@ Drucksache UebersichtsDruck(const OverviewListing& liste, bool geloeschteWeglass
     const QColor ausgaben = AlsFarbe(basis.m_aFarben[1]);
     const double differenz = liste.m_dEinnahmen - liste.m_dAusgaben;
     sache.summen = {
-        {{Zeichenkette(sprache, kTxtEinnahmen), einnahmen}, {Summe(liste.m_dEinnahmen, true), einnahmen}},
-        {{Zeichenkette(sprache, kTxtAusgaben), ausgaben}, {Summe(-liste.m_dAusgaben, true), ausgaben}},
-        {{Zeichenkette(sprache, kTxtDifferenz)}, {Summe(differenz, true), differenz >= 0 ? einnahmen : ausgaben}},
+        {{Zeichenkette(sprache, kTxtEinnahmen), einnahmen}, {Summentext(liste.m_dEinnahmen, true), einnahmen}},
+        {{Zeichenkette(sprache, kTxtAusgaben), ausgaben}, {Summentext(-liste.m_dAusgaben, true), ausgaben}},
+        {{Zeichenkette(sprache, kTxtDifferenz)}, {Summentext(differenz, true), differenz >= 0 ? einnahmen : ausgaben}},
         {{Zeichenkette(sprache, kTxtUmbuchungen), AlsFarbe(basis.m_aFarben[2])},
-         {Summe(liste.m_dUmbuchungen, false), AlsFarbe(basis.m_aFarben[2])}},
+         {Summentext(liste.m_dUmbuchungen, false), AlsFarbe(basis.m_aFarben[2])}},
     };
     sache.nLinieVorSumme = 2;
     sache.fuss = Fusstext(sprache, name, basis.m_nHeute);

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -119,7 +120,10 @@ void Druckknoepfe::FrageUndDrucke()
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The orientation last chosen, in the print dialog or before it, is the one printed.
-    if (Drucke(sache, drucker, drucker.pageLayout().orientation()) == 0)
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const int seiten = Drucke(sache, drucker, drucker.pageLayout().orientation());
+    QGuiApplication::restoreOverrideCursor();
+    if (seiten == 0)
         Meldung(&m_fenster, QMessageBox::Warning, QStringLiteral("Velmora"),
                 Zeichenkette(m_basis.m_nSprache, kTxtDruckFehler));
 }
@@ -142,7 +146,11 @@ void Druckknoepfe::FrageUndSpeichere()
 
 bool Druckknoepfe::SpeichereAlsPdf(const QString& datei, const Druckwunsch& wunsch)
 {
-    if (SchreibePdf(m_erzeuger(wunsch.bGeloeschteWeglassen), datei, wunsch.lage))
+    // Thirty years of bookings take some seconds on paper.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool geschrieben = SchreibePdf(m_erzeuger(wunsch.bGeloeschteWeglassen), datei, wunsch.lage);
+    QGuiApplication::restoreOverrideCursor();
+    if (geschrieben)
         return true;
     Meldung(&m_fenster, QMessageBox::Warning, QStringLiteral("Velmora"),
             Zeichenkette(m_basis.m_nSprache, kTxtPdfFehler) + QStringLiteral("\n\n") + datei);

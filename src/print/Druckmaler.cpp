@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <cmath>
 
 namespace velmora {
 
@@ -207,6 +208,21 @@ private:
 } // namespace
 
 void Zeilenquelle::MaleZelle(QPainter&, const QRect&, int, int) const {}
+
+QString MitVorzeichen(const QString& betrag, int art)
+{
+    if (art == 0)
+        return QLatin1Char('+') + betrag;
+    return art == 1 ? QLatin1Char('-') + betrag : betrag;
+}
+
+QString Summentext(double betrag, bool vorzeichen)
+{
+    // Nothing has no sign: no total prints as "-0.00".
+    if (std::fabs(betrag) < 0.005)
+        return QStringLiteral("0.00");
+    return QString::asprintf(vorzeichen ? "%+.2f" : "%.2f", betrag);
+}
 
 QString Fusstext(int sprache, const QString& familie, int druckdatum)
 {

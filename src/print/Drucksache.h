@@ -77,6 +77,12 @@ struct Drucksache
     int nSprache = 0;
 };
 
+// An amount of a booking's kind as a printed list shows it: income with a plus, expenses with a minus,
+// transfers without a sign, so that a list printed in black and white still tells them apart.
+QString MitVorzeichen(const QString& betrag, int art);
+// A total with two decimals; with vorzeichen always signed.
+QString Summentext(double betrag, bool vorzeichen);
+
 // The footer text: "Familie Meier · Gedruckt am 09.12.2026".
 QString Fusstext(int sprache, const QString& familie, int druckdatum);
 
