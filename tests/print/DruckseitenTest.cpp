@@ -8,6 +8,7 @@
 #include "Uebersicht.h"
 #include "Uebersichtsdruck.h"
 
+#include <QPrinter>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -158,6 +159,25 @@ TEST(Druckseiten, GeloeschteZeilenStehenGrauDaOderFehlenUndZaehlenNie)
     EXPECT_EQ(ohne.count(Druckbuch::Muster(4)), 1);
     EXPECT_TRUE(mit.contains(summe) && ohne.contains(summe)) << summe.toStdString();
     EXPECT_TRUE(mit.contains(QStringLiteral("12 Zeilen")) && ohne.contains(QStringLiteral("10 Zeilen")));
+}
+
+// The printer gets the same pages as the PDF file: here a printer that prints into a file.
+TEST(Druckseiten, DerDruckerBekommtDieSeitenDerPdfDatei)
+{
+    Druckbuch buch(kEnglisch, 120);
+    const QStringList pdf = buch.Pdf(Seitenlage::kQuerformat);
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(buch.Datei());
+    const Drucksache sache = UebersichtsDruck(buch.Liste(), false);
+    ASSERT_EQ(Drucke(sache, drucker, QPageLayout::Landscape), pdf.size());
+    const QStringList gedruckt = PdfSeiten(buch.Datei());
+    ASSERT_EQ(gedruckt.size(), pdf.size());
+    const QString alles = gedruckt.join(QString());
+    for (int i = 0; i < 120; ++i)
+        EXPECT_EQ(alles.count(Druckbuch::Muster(i)), 1) << "row " << i;
+    EXPECT_TRUE(gedruckt.back().contains(QStringLiteral("Page %1 of %1").arg(pdf.size())));
+    EXPECT_EQ(PdfLage(buch.Datei()), QStringLiteral("landscape"));
 }
 
 TEST(Druckseiten, EinOrtOhneOrdnerMeldetFehler)
