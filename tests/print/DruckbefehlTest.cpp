@@ -81,6 +81,7 @@ TEST(Druckbefehl, ListeAuftraegeUndVergleichWerdenOhneBildschirmZuPdf)
 
     EXPECT_EQ(Cli(liste + QStringList{"--pdf", pdf, "--portrait", "--landscape"}).status, 2);
     EXPECT_EQ(Cli(vergleich + QStringList{"--without-deleted"}).status, 2);
+    EXPECT_EQ(Cli(liste + QStringList{"--pdf", pdf, "--export", pdf}).status, 2);
     const Ergebnis ohneOrdner = Cli(liste + QStringList{"--pdf", "/nonexistent/folder/aus.pdf"});
     EXPECT_EQ(ohneOrdner.status, 1);
     EXPECT_TRUE(ohneOrdner.fehler.contains(QStringLiteral("cannot write"))) << ohneOrdner.fehler.toStdString();

@@ -168,6 +168,8 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     const int schluessel = aufruf.Hat("--sort") ? SortierSchluessel(aufruf) : -1;
     if (aufruf.Hat("--ascending") && schluessel < 0)
         throw Benutzungsfehler("--ascending belongs to --sort");
+    if (aufruf.Hat("--export") && aufruf.Hat("--pdf"))
+        throw Benutzungsfehler("--export and --pdf exclude each other");
 
     CBasis basis;
     if (!LadeEinstellungen(basis, aufruf, fehler))
