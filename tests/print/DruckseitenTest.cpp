@@ -111,8 +111,9 @@ TEST(Druckseiten, HundertZwanzigZeilenFuellenDieSeitenMitKopfAufJederUndSummenAu
             EXPECT_EQ(text.contains(summe), letzte) << "totals on page " << s + 1;
             EXPECT_EQ(text.contains(QString::fromUtf8(sprache.umbuchungen)), letzte) << "totals on page " << s + 1;
             // No page is left short but the one whose last rows go with the totals onto the last page.
-            if (s > 0 && s < seiten.size() - 2)
+            if (s > 0 && s < seiten.size() - 2) {
                 EXPECT_EQ(zeilenJeSeite[static_cast<size_t>(s)], zeilenJeSeite[1]) << "page " << s + 1;
+            }
         }
         for (int zeilen : zeilenJeSeite)
             EXPECT_GT(zeilen, 0);
