@@ -13,12 +13,25 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <cmath>
+#include <malloc.h>
 
 namespace velmora {
 
 namespace {
 
 const QColor kGrau(192, 192, 192);
+
+// The PDF engine grows a buffer for every page and frees it at the page's end. With glibc's small
+// default pad each page takes that memory from the system anew and hands it back, which costs a quarter
+// of the time of a long listing; while printing, a pad of 64 MiB keeps it at hand.
+class Seitenvorrat final
+{
+public:
+    Seitenvorrat() { mallopt(M_TOP_PAD, 64 << 20); }
+    ~Seitenvorrat() { mallopt(M_TOP_PAD, 128 << 10); }
+    Seitenvorrat(const Seitenvorrat&) = delete;
+    Seitenvorrat& operator=(const Seitenvorrat&) = delete;
+};
 const QColor kKopfGrund(232, 232, 232);
 
 // One pass over the pages: holds the painter, the plan and the one row every source fills.
@@ -246,6 +259,7 @@ int Drucke(const Drucksache& sache, QPagedPaintDevice& geraet, QPageLayout::Orie
 {
     geraet.setPageLayout(Seitensatz::Seitenformat(lage));
     const Seitensatz satz(sache, geraet);
+    const Seitenvorrat vorrat;
     QPainter maler;
     if (!maler.begin(&geraet))
         return 0;
