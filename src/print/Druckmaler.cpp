@@ -252,12 +252,12 @@ QPageLayout::Orientation LageFuer(const Drucksache& sache, const QPagedPaintDevi
         return QPageLayout::Portrait;
     if (wunsch == Seitenlage::kQuerformat)
         return QPageLayout::Landscape;
-    return Seitensatz::PassendeLage(sache, geraet);
+    return Seitensatz::PassendeLage(sache, geraet, geraet.pageLayout().pageSize());
 }
 
 int Drucke(const Drucksache& sache, QPagedPaintDevice& geraet, QPageLayout::Orientation lage)
 {
-    geraet.setPageLayout(Seitensatz::Seitenformat(lage));
+    geraet.setPageLayout(Seitensatz::Seitenformat(geraet.pageLayout().pageSize(), lage));
     const Seitensatz satz(sache, geraet);
     const Seitenvorrat vorrat;
     QPainter maler;
@@ -280,6 +280,7 @@ bool SchreibePdf(const Drucksache& sache, const QString& datei, Seitenlage wunsc
         return false;
     {
         QPdfWriter pdf(&ziel);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setResolution(600);
         pdf.setCreator(QStringLiteral("Velmora"));
         pdf.setTitle(sache.titel);

@@ -15,7 +15,8 @@ namespace velmora {
 // The orientation a wish comes to on that device: kPassend asks the columns.
 QPageLayout::Orientation LageFuer(const Drucksache& sache, const QPagedPaintDevice& geraet, Seitenlage wunsch);
 
-// Sets A4 in that orientation on the device, then prints every page. Answers the number of pages, or 0
+// Sets the device's paper (A4 for a PDF file, the printer's own size) in that orientation, then prints
+// every page. Answers the number of pages, or 0
 // when the device could not be painted on.
 int Drucke(const Drucksache& sache, QPagedPaintDevice& geraet, QPageLayout::Orientation lage);
 

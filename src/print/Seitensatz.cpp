@@ -11,7 +11,6 @@ namespace velmora {
 namespace {
 
 constexpr double kRandMm = 12;
-constexpr double kA4BreiteMm = 210;
 constexpr double kZellRandMm = 1.2;
 constexpr double kTabellenAbstandMm = 5;
 constexpr double kSchmalsteSpalteMm = 6;
@@ -128,10 +127,12 @@ std::vector<double> NatuerlicheBreiten(const Drucktabelle& tabelle, const Drucks
     return breiten;
 }
 
-QPageLayout::Orientation Seitensatz::PassendeLage(const Drucksache& sache, const QPaintDevice& geraet)
+QPageLayout::Orientation Seitensatz::PassendeLage(const Drucksache& sache, const QPaintDevice& geraet,
+                                                  const QPageSize& papier)
 {
     const Druckschriften schriften;
-    const double hochkant = (kA4BreiteMm - 2 * kRandMm) * MmIn(geraet);
+    const QSizeF mm = papier.size(QPageSize::Millimeter);
+    const double hochkant = (std::min(mm.width(), mm.height()) - 2 * kRandMm) * MmIn(geraet);
     for (const Drucktabelle& tabelle : sache.tabellen) {
         const std::vector<double> breiten = NatuerlicheBreiten(tabelle, schriften, geraet);
         if (std::accumulate(breiten.begin(), breiten.end(), 0.0) > hochkant)
@@ -140,10 +141,9 @@ QPageLayout::Orientation Seitensatz::PassendeLage(const Drucksache& sache, const
     return QPageLayout::Portrait;
 }
 
-QPageLayout Seitensatz::Seitenformat(QPageLayout::Orientation lage)
+QPageLayout Seitensatz::Seitenformat(const QPageSize& papier, QPageLayout::Orientation lage)
 {
-    return QPageLayout(QPageSize(QPageSize::A4), lage, QMarginsF(kRandMm, kRandMm, kRandMm, kRandMm),
-                       QPageLayout::Millimeter);
+    return QPageLayout(papier, lage, QMarginsF(kRandMm, kRandMm, kRandMm, kRandMm), QPageLayout::Millimeter);
 }
 
 Seitensatz::Seitensatz(const Drucksache& sache, const QPaintDevice& geraet)

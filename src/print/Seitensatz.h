@@ -1,8 +1,9 @@
 #pragma once
 
-// Lays a Drucksache out on A4: the column widths from their headers and longest texts, portrait or
-// landscape as the columns need, how many rows each page holds, and which rows of which table fall on
-// which page. The plan is made from the row counts alone, in steps per page, not per row.
+// Lays a Drucksache out on paper (A4 unless a printer is set to another size): the column widths from
+// their headers and longest texts, portrait or landscape as the columns need, how many rows each page
+// holds, and which rows of which table fall on which page. The plan is made from the row counts alone,
+// in steps per page, not per row.
 
 #include "Drucksache.h"
 
@@ -46,10 +47,11 @@ struct Druckseite
 class Seitensatz final
 {
 public:
-    // Portrait unless a table's columns need more room than a portrait page's width.
-    static QPageLayout::Orientation PassendeLage(const Drucksache& sache, const QPaintDevice& geraet);
-    // A4 with the margins of every printed list, in that orientation.
-    static QPageLayout Seitenformat(QPageLayout::Orientation lage);
+    // Portrait unless a table's columns need more room than the width of a portrait page of that size.
+    static QPageLayout::Orientation PassendeLage(const Drucksache& sache, const QPaintDevice& geraet,
+                                                 const QPageSize& papier);
+    // The paper with the margins of every printed list, in that orientation.
+    static QPageLayout Seitenformat(const QPageSize& papier, QPageLayout::Orientation lage);
 
     // The plan for a device whose page layout is set; sizes are in the device's pixels.
     Seitensatz(const Drucksache& sache, const QPaintDevice& geraet);
