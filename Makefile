@@ -9,11 +9,12 @@ FUZZ_SECONDS ?= 60
 FUZZERS := einstellungen monat csv camt mt940
 
 # Debian packages the build, the tests and the screenshots need (the tests check the desktop entry and
-# AppStream data with appstream and desktop-file-utils).
+# AppStream data with appstream and desktop-file-utils, and read printed PDFs back with poppler-utils;
+# Qt6PrintSupport comes with qt6-base-dev).
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcsv-dev libzip-dev tzdata \
 	qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
-	fontconfig fonts-dejavu-core xvfb xauth xdotool qt6-translations-l10n appstream desktop-file-utils \
+	fontconfig fonts-dejavu-core poppler-utils xvfb xauth xdotool qt6-translations-l10n appstream desktop-file-utils \
 	clang libclang-rt-dev
 # Debian's packaging tools and the checkers of what a package brings, for make package and test-package.
 PACKAGE_TOOLS := dpkg-dev debhelper fakeroot lintian man-db file
@@ -22,7 +23,8 @@ DEB ?= build-deb
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps package-deps configure build run demo test bench screenshots install package test-package \
+.PHONY: all deps package-deps configure build run demo test bench screenshots print-screenshots install package \
+	test-package \
 	clean fuzz sanitize
 
 all: build
@@ -68,8 +70,26 @@ test: build
 bench: build
 	$(BUILD)/bench/velmora-bench
 
-screenshots: build
+screenshots: build print-screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots/velmora-screenshots $(BUILD)/screenshots
+
+# The first page of each printed list (overview, standing orders, analyses) in German and English, as
+# velmora-cli writes their PDFs, rendered to PNG for a person to look at.
+PRINTS := $(BUILD)/screenshots/print
+print-screenshots: build
+	rm -rf $(PRINTS) && mkdir -p $(PRINTS)
+	for sprache in de en; do \
+		buch=$(PRINTS)/buch-$$sprache; \
+		$(BUILD)/tools/cli/velmora-cli generate $$buch --years 2 --seed 7 --today 20261208 \
+			$$( [ $$sprache = en ] && echo --english ) && \
+		$(BUILD)/tools/cli/velmora-cli list $$buch --from 20261101 --to 20261208 --today 20261208 \
+			--pdf $(PRINTS)/overview-$$sprache.pdf && \
+		$(BUILD)/tools/cli/velmora-cli orders $$buch --today 20261208 --pdf $(PRINTS)/orders-$$sprache.pdf && \
+		$(BUILD)/tools/cli/velmora-cli compare $$buch --today 20261208 --years 2026 2025 --months 12 11 \
+			--pdf $(PRINTS)/analyses-$$sprache.pdf && \
+		rm -rf $$buch || exit 1; \
+	done
+	for pdf in $(PRINTS)/*.pdf; do pdftoppm -png -r 100 -f 1 -l 1 -singlefile $$pdf $${pdf%.pdf}; done
 
 install: build
 	cmake --install $(BUILD)

@@ -6,9 +6,11 @@
 #include "Auswahllisten.h"
 #include "Auswertungsballons.h"
 #include "Auswertungsbild.h"
+#include "Auswertungsdruck.h"
 #include "Balkenmaler.h"
 #include "Basis.h"
 #include "CPPToolTip.h"
+#include "Druckknoepfe.h"
 #include "Hub.h"
 #include "Mitwachsen.h"
 #include "QtText.h"
@@ -93,6 +95,10 @@ grafik::grafik(CBasis& basis, Hub& hub, QWidget* eltern)
     m_ballons = new CPPToolTip(this);
     RichteBallonsEin(*m_ballons);
     FuelleAuswertungsballons(*m_ballons, m_basis, [this](int id) { return Steuerelement(id); });
+    // The window has no room for more buttons: printing is in the right-click menu, and on Ctrl+P.
+    auto* drucken = new Druckknoepfe(
+        *this, m_basis, [this](bool) { return AuswertungsDruck(m_basis, m_vergleich); }, false, "Auswertung.pdf");
+    drucken->InsKontextmenue({this, m_ui->c1019, m_ui->c1024});
     Zeige();
     m_ui->c1019->scrollTo(m_jahre->index(2 * m_vergleich.m_anMonat[kPeriodeA] - 1, 0));
 }

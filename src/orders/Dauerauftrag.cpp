@@ -1,9 +1,11 @@
 #include "Dauerauftrag.h"
 
 #include "Auftragsballons.h"
+#include "Auftragsdruck.h"
 #include "Basis.h"
 #include "CPPToolTip.h"
 #include "DauerAuftragModell.h"
+#include "Druckknoepfe.h"
 #include "EintragBearbeiten.h"
 #include "Hub.h"
 #include "Meldung.h"
@@ -62,6 +64,13 @@ Dauerauftrag::Dauerauftrag(CBasis& basis, Hub& hub, QWidget* eltern)
     RichteBallonsEin(*m_ballons);
     FuelleAuftragsballons(*m_ballons, m_basis,
                           [this](int id) { return findChild<QWidget*>(QStringLiteral("c%1").arg(id)); });
+    // Printing sits right of the search box, below the totals, and moves down with it.
+    auto* drucken = new Druckknoepfe(
+        *this, m_basis, [this](bool ohne) { return AuftragsDruck(m_basis, m_liste, ohne); }, true,
+        "Dauerauftraege.pdf");
+    for (QPushButton* knopf : drucken->KnoepfeAb(m_ui->c1092->geometry().topRight() + QPoint(16, -1)))
+        m_wachsen->Folge(knopf, {0, 1, 0, 0});
+    drucken->FuelleBallons(*m_ballons);
 }
 
 Dauerauftrag::~Dauerauftrag() = default;

@@ -3,6 +3,7 @@
 #include "Ansagen.h"
 #include "Basis.h"
 #include "CPPToolTip.h"
+#include "Druckknoepfe.h"
 #include "Hub.h"
 #include "Kalender.h"
 #include "QtText.h"
@@ -11,6 +12,7 @@
 #include "UebersichtModell.h"
 #include "Uebersichtsballons.h"
 #include "Uebersichtsbeschriftung.h"
+#include "Uebersichtsdruck.h"
 #include "Uebersichtsliste.h"
 #include "Uebersichtsmalerei.h"
 #include "ui_Overview.h"
@@ -93,6 +95,11 @@ Overview::Overview(CBasis& basis, Hub& hub, QWidget* eltern)
     m_ballons = new CPPToolTip(this);
     RichteBallonsEin(*m_ballons);
     FuelleUebersichtsballons(*m_ballons, m_basis, [this](int id) { return Steuerelement(id); });
+    auto* drucken = new Druckknoepfe(
+        *this, m_basis, [this](bool ohne) { return UebersichtsDruck(m_liste, ohne); }, true, "Uebersicht.pdf");
+    for (QPushButton* knopf : drucken->Knoepfe())
+        m_ui->zeitraum->addWidget(knopf);
+    drucken->FuelleBallons(*m_ballons);
     m_ui->aussen->activate();
     RichteSpaltenEin();
     m_ui->c1019->setFocus();

@@ -27,7 +27,8 @@ int Breite(const QString& text, Schrift schrift)
     return QFontMetrics(SchriftFuer(schrift)).horizontalAdvance(text);
 }
 
-// The column caption a filter kind shows above its key.
+} // namespace
+
 QString Filterart(const OverviewListing& liste)
 {
     const CBasis& basis = liste.Basis();
@@ -51,8 +52,6 @@ QString Filterart(const OverviewListing& liste)
         return QStringLiteral("Person");
     return Zeichenkette(sprache, kTxtKonto);
 }
-
-} // namespace
 
 std::vector<GemalterText> Datumsbeschriftung(bool deutsch, QRect vonOrt, QRect bisOrt)
 {

@@ -20,6 +20,9 @@ struct Uebersichtsbild
     QLine linie; // under the expenses
 };
 
+// The column caption a filter kind shows above its key ("Kategorie", "Person", "Ohne Daueraufträge").
+QString Filterart(const OverviewListing& liste);
+
 // The labels "von" and "bis" of the date pickers, centred on the height of their places.
 constexpr Schrift kDatumsSchrift{25, 13, 800};
 std::vector<GemalterText> Datumsbeschriftung(bool deutsch, QRect vonOrt, QRect bisOrt);

@@ -8,6 +8,7 @@
 #include "CAboutDlg.h"
 #include "CPPToolTip.h"
 #include "Dauerauftrag.h"
+#include "Druckwahl.h"
 #include "EditKategorie.h"
 #include "EintragBearbeiten.h"
 #include "Eintrag_Bearbeiten.h"
@@ -108,6 +109,8 @@ void Kleindialoge(Buehne& b)
     b.Pruefe(umbenennen);
     Eintrag_Bearbeiten loeschen(b.Haupt(), basis, Eintrag_Bearbeiten::kLoeschen, konto, konto, 10, &b.Haupt());
     b.Pruefe(loeschen);
+    Druckwahl druckwahl(basis.m_nSprache, true, &b.Haupt());
+    b.Pruefe(druckwahl);
 }
 
 // Both messages with the longest name, the password half confirmed, then a deleted account and member.

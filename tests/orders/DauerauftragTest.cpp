@@ -319,7 +319,7 @@ TEST(Dauerauftrag, SpracheNamenBallonsUndSpalten)
                 EXPECT_FALSE(kind->accessibleName().isEmpty()) << kind->objectName().toStdString();
             }
         }
-        EXPECT_EQ(deutsch ? 3 : 0, fenster->Ballons().ToolCount());
+        EXPECT_EQ(deutsch ? 5 : 0, fenster->Ballons().ToolCount());
         if (deutsch) {
             EXPECT_TRUE(fenster->Ballons()
                             .ToolText(fenster.Liste())

@@ -257,7 +257,7 @@ TEST(UebersichtImProgramm, JedesSteuerelementHatEinenNamen)
         QString zeilen;
         int ballons;
     };
-    const Fall faelle[] = {{kDeutsch, QStringLiteral("Speichern im Excel-Format"), QStringLiteral("Transaktionen"), 9},
+    const Fall faelle[] = {{kDeutsch, QStringLiteral("Speichern im Excel-Format"), QStringLiteral("Transaktionen"), 11},
                            {kEnglisch, QStringLiteral("Save as Excel-File"), QStringLiteral("Transactions"), 0}};
     for (const Fall& f : faelle) {
         Uebersichtshaushalt haushalt(f.sprache);

@@ -123,13 +123,16 @@ const char* Benutzung()
   list DIR --from YYYYMMDD --to YYYYMMDD [--today YYYYMMDD] [--all-months]
            [--filter KIND --key TEXT [--category TEXT | --within TEXT]]
            [--sort KEY [--ascending]]
-           [--export FILE]
+           [--export FILE | --pdf FILE [--portrait | --landscape]
+                            [--without-deleted]]
       the overview listing: the nine cells of each row separated by tabs, then
       "totals", income, expenses and transfers; with --export the listing is
       written to FILE as the overview's export writes it, in the book's
       language: UTF-8 CSV when FILE ends in .csv, else the tab-separated .xls
       text (.xls is appended unless FILE ends in .xls), and the name of the
-      file written is printed
+      file written is printed; --pdf FILE writes the listing as the
+      overview's "Als PDF speichern" does (A4, portrait unless the columns
+      need landscape; deleted rows grey, or left out with --without-deleted)
       KIND is 0 to 12; for kind 0, --key 1 lists the bookings of standing
       orders and --key 0 the others; kind 13 lists the sub-category TEXT of
       --key within the category TEXT of --category, as the analyses sum it;
@@ -139,12 +142,14 @@ const char* Benutzung()
       KEY is date, amount, payer, payee, beneficiary, category, subcategory
       or 0 to 6; sorting is descending unless --ascending is given
   orders DIR [--filter KIND --key TEXT] [--sort KEY [--ascending]]
+             [--pdf FILE [--portrait | --landscape] [--without-deleted]]
       the standing-order list as its window shows it: the ten cells of each
       row separated by tabs (the last one the end, or "unbefristet" /
       "open-ended"), then "totals", the yearly income, expenses, difference
       and transfers of the orders that still run (present, active, not
       ended); KIND is the clicked column 1 to 9 and TEXT the clicked cell; KEY is execution, amount, payer, payee, beneficiary,
-      category, subcategory or 0 to 6, as a click on that column's header
+      category, subcategory or 0 to 6, as a click on that column's header;
+      --pdf FILE writes the list and its totals as the window prints them
   order DIR [--today YYYYMMDD] --nr N [--day D | --weekday W | --dates MMDD,...]
             [--amount X] [--first YYYYMMDD] [--last YYYYMMDD | --open-ended]
             [--active 0|1] [--payer TEXT] [--payee TEXT] [--beneficiary TEXT]
@@ -172,7 +177,7 @@ const char* Benutzung()
       system date) into DIR, which must not hold a household yet; --orders
       gives it N standing orders in all instead of its own few
   compare DIR --today YYYYMMDD --years A B --months MA MB
-          [--selection N [--item TEXT]]
+          [--selection N [--item TEXT]] [--pdf FILE [--portrait | --landscape]]
       the analyses' comparison as one JSON object: the annual table of years
       A and B (twelve rows of income A, expenses A, income B, expenses B,
       difference A, difference B), the maximum (the amount of a full bar,
@@ -181,7 +186,8 @@ const char* Benutzung()
       sub-category for a category's selection; no period passes today's month
       N is the selection: 0 all, 1 a family account, 2 an external account,
       3 a beneficiary (each named by --item, else the first one), 4 + k the
-      k-th category of the settings
+      k-th category of the settings; --pdf FILE writes both tables with
+      their bars and the totals box as the analyses print them
   stats DIR --today YYYYMMDD
       times loading every month, a full listing, a sort by payer, ten years of
       standing orders, a save, and the recovery copy after one booking, and

@@ -2,6 +2,7 @@
 
 #include "Basis.h"
 #include "Buchsperre.h"
+#include "Druckbefehl.h"
 #include "Json.h"
 #include "Ladehilfen.h"
 #include "Speichern.h"
@@ -81,6 +82,8 @@ int Compare(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     vergleich.SetzePerioden(jahrA, monatA, jahrB, monatB);
     vergleich.Waehle(auswahl, name);
     MeldeSchaeden(basis, fehler);
+    if (aufruf.Hat("--pdf"))
+        return VergleichsPdf(basis, vergleich, aufruf, aus, fehler);
     aus << AlsJson(vergleich).dump() << '\n';
     return kFertig;
 }

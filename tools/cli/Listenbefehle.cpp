@@ -3,6 +3,7 @@
 #include "Ausgaenge.h"
 #include "Basis.h"
 #include "DauerAuftragsliste.h"
+#include "Druckbefehl.h"
 #include "Ladehilfen.h"
 #include "Tabellenexport.h"
 #include "Text.h"
@@ -63,6 +64,8 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
     const int schluessel = aufruf.Hat("--sort") ? SortierSchluessel(aufruf) : -1;
     if (aufruf.Hat("--ascending") && schluessel < 0)
         throw Benutzungsfehler("--ascending belongs to --sort");
+    if (aufruf.Hat("--export") && aufruf.Hat("--pdf"))
+        throw Benutzungsfehler("--export and --pdf exclude each other");
 
     CBasis basis;
     if (!LadeEinstellungen(basis, aufruf, fehler))
@@ -94,6 +97,8 @@ int List(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
 
     if (aufruf.Hat("--export"))
         return Exportiere(liste, aufruf.Wert("--export"), aus, fehler);
+    if (aufruf.Hat("--pdf"))
+        return ListenPdf(liste, aufruf, aus, fehler);
 
     std::string zeile;
     for (int z = 0; z < static_cast<int>(liste.m_arrZeilen.size()); ++z) {
@@ -138,6 +143,8 @@ int Orders(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler)
         liste.m_strFilterText = Utf8ZuCp1252(aufruf.Wert("--key"));
         liste.ZeigeGefiltert();
     }
+    if (aufruf.Hat("--pdf"))
+        return AuftragsPdf(basis, liste, aufruf, aus, fehler);
     std::string zeile;
     for (int z = 0; z < static_cast<int>(liste.m_arrZeilen.size()); ++z) {
         zeile.clear();
