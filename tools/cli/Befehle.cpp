@@ -9,6 +9,7 @@
 #include "Generator.h"
 #include "Import.h"
 #include "Json.h"
+#include "Regeln.h"
 #include "Schreibjournal.h"
 #include "Sicherungen.h"
 #include "Start.h"
@@ -441,6 +442,13 @@ const std::vector<Befehl>& Befehle()
         {"import",
          {{"--account", "--today", "--tolerance", "--columns"}, {"--save", "--force-unlock"}, {"--today"}, {}, true},
          Import},
+        {"rules",
+         {{"--add", "--delete", "--move", "--to", "--test", "--apply", "--pick", "--today"},
+          {"--list", "--save", "--force-unlock"},
+          {},
+          {},
+          true},
+         Regeln},
         {"backups", {{}, {}, {}}, Backups},
         {"forecast", {{"--today", "--until", "--account"}, {}, {"--today"}}, Forecast},
     };
