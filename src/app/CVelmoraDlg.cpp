@@ -20,6 +20,7 @@
 #include "PersonenKonten.h"
 #include "Prognose.h"
 #include "QtText.h"
+#include "Regelfenster.h"
 #include "Sprachwahl.h"
 #include "Start.h"
 #include "Text.h"
@@ -109,6 +110,7 @@ CVelmoraDlg::~CVelmoraDlg()
     m_dauerAuftraege.Beende();
     m_import.Beende();
     m_vorschau.Beende();
+    m_regeln.Beende();
 }
 
 void CVelmoraDlg::FrageSprache(const Startumgebung& umgebung)
@@ -514,6 +516,9 @@ void CVelmoraDlg::Benachrichtige(int code, int arg)
             m_einstellungen.Oeffne(
                 [this] { return NeueEinstellungen(static_cast<int>(PersonenKonten::Form::kFamilienKonten)); });
             break;
+        case kOeffneImportregeln:
+            m_regeln.Oeffne([this] { return new Regelfenster(*m_basis, *this, m_importGedaechtnis, {}, this); });
+            break;
         case kBearbeiteTransaktion:
             if (InOut* eingabe = m_eingabe.Oeffne())
                 eingabe->LadeEintrag(arg, InOut::kTransaktion);
@@ -572,6 +577,7 @@ void CVelmoraDlg::SchliesseArbeitsfenster()
     m_dauerAuftraege.Schliesse();
     m_import.Schliesse();
     m_vorschau.Schliesse();
+    m_regeln.Schliesse();
 }
 
 void CVelmoraDlg::Sperre()

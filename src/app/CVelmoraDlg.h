@@ -37,6 +37,7 @@ class KontostandModell;
 class Overview;
 class PersonenKonten;
 class Prognose;
+class Regelfenster;
 class Wiederherstellung;
 
 // What the start-up asks of the world; tests replace the parts that would wait for a person.
@@ -179,6 +180,7 @@ private:
     Fensterplatz<grafik> m_auswertung;
     Fensterplatz<Kontoimport> m_import;
     Fensterplatz<Prognose> m_vorschau;
+    Fensterplatz<Regelfenster> m_regeln;
     // What the import remembers; written with the other files at "Ende".
     Importgedaechtnis m_importGedaechtnis;
 };

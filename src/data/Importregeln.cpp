@@ -269,6 +269,7 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
             v.nRegel = regelwerk.Finde(zeile);
             const Importregel* regel = v.nRegel >= 0 ? &gedaechtnis.regeln[static_cast<size_t>(v.nRegel)] : nullptr;
             v.nAuszug = quelle;
+            v.nPosten = static_cast<int>(&zeile - auszug.zeilen.data());
             v.nZeile = zeile.nZeile;
             v.strFamilie = familie;
             std::string gegenseite;

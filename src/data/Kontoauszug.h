@@ -103,6 +103,7 @@ struct Importvorschlag
     std::string strFamilie;    // the statement's family account
     int nAuszug = 0;           // position of the statement in the import
     int nZeile = 0;            // line in the statement's file
+    int nPosten = 0;           // position of the line in its statement's zeilen
     int nRegel = -1;           // the rule that filled the line, or -1
 };
 

@@ -81,6 +81,23 @@ void Uebernimm(const CBasis& basis, const Importregel& regel, Buchungseingabe& e
     eingabe.strUKategorie = erste ? erste->m_strName : std::string();
 }
 
+Importregel RegelAusZeile(const CBasis& basis, const Auszugszeile& zeile, const Importvorschlag& vorschlag)
+{
+    Importregel regel;
+    (zeile.strName.empty() ? regel.strZweckEnthaelt : regel.strNameEnthaelt) =
+        zeile.strName.empty() ? zeile.strZweck : zeile.strName;
+    regel.cVorzeichen = zeile.dBetrag > 0.0 ? '+' : '-';
+    const Buchungseingabe& e = vorschlag.eingabe;
+    const std::string& fremd = basis.IstEigenesKonto(e.strZahler) ? e.strEmpfaenger : e.strZahler;
+    if (!vorschlag.bUmbuchung && !basis.IstEigenesKonto(fremd))
+        regel.strKonto = fremd;
+    regel.strNutzniesser = e.strNutzniesser;
+    regel.strKategorie = e.strKategorie;
+    regel.strUKategorie = e.strUKategorie;
+    Normalisiere(regel);
+    return regel;
+}
+
 std::vector<Zeilentreffer> TreffeZeilen(const Importregel& regel, const std::vector<Kontoauszug>& auszuege)
 {
     const Regelpruefer pruefer(regel);
@@ -118,6 +135,23 @@ std::vector<size_t> TreffeBuchungen(const CBasis& basis, const Importgedaechtnis
         return basis.m_arrInOut[a]->m_nDatum < basis.m_arrInOut[b]->m_nDatum;
     });
     return treffer;
+}
+
+Regelvorschau SchaueVoraus(const CBasis& basis, const Importgedaechtnis& gedaechtnis, const Importregel& regel,
+                           const std::vector<Kontoauszug>& auszuege)
+{
+    Regelvorschau vorschau;
+    vorschau.zeilen = TreffeZeilen(regel, auszuege);
+    for (const Kontoauszug& auszug : auszuege)
+        vorschau.nZeilenGesamt +=
+            static_cast<size_t>(std::count_if(auszug.zeilen.begin(), auszug.zeilen.end(),
+                                              [](const auto& z) { return std::round(z.dBetrag * 100.0) != 0.0; }));
+    vorschau.buchungen = TreffeBuchungen(basis, gedaechtnis, regel);
+    for (const auto& t : basis.m_arrInOut) {
+        if (GegenstandVon(basis, *t, {}, {}))
+            ++vorschau.nBuchungenGesamt;
+    }
+    return vorschau;
 }
 
 std::vector<Regelaenderung> Regelaenderungen(const CBasis& basis, const Importgedaechtnis& gedaechtnis,

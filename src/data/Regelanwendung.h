@@ -21,6 +21,10 @@ struct CInOut;
 // caller's: a statement line keeps its currency in front of it.
 void Uebernimm(const CBasis& basis, const Importregel& regel, Buchungseingabe& eingabe, bool eingang, bool umbuchung);
 
+// A rule made from a preview line: its counterparty's name and direction as conditions, and what the
+// line holds now (its external account, beneficiary, category and sub-category) as what it sets.
+Importregel RegelAusZeile(const CBasis& basis, const Auszugszeile& zeile, const Importvorschlag& vorschlag);
+
 // One statement line a rule matches.
 struct Zeilentreffer
 {
@@ -37,6 +41,27 @@ void LadeBuchFuerRegeln(CBasis& basis);
 // The positions in m_arrInOut of the active bookings of the loaded months that the rule matches, by date.
 std::vector<size_t> TreffeBuchungen(const CBasis& basis, const Importgedaechtnis& gedaechtnis,
                                     const Importregel& regel);
+
+// What the rule dialog shows before a rule is kept: the lines of the import's statements and the
+// bookings of the loaded months that the rule matches, out of how many it could match.
+struct Regelvorschau
+{
+    std::vector<Zeilentreffer> zeilen;
+    size_t nZeilenGesamt = 0;
+    std::vector<size_t> buchungen;
+    size_t nBuchungenGesamt = 0; // active bookings with an external account
+
+    bool Nichts() const { return zeilen.empty() && buchungen.empty(); }
+    // Every line of a statement of several lines, or every booking of a book of several.
+    bool Alles() const
+    {
+        return (nZeilenGesamt > 1 && zeilen.size() == nZeilenGesamt) ||
+               (nBuchungenGesamt > 1 && buchungen.size() == nBuchungenGesamt);
+    }
+};
+
+Regelvorschau SchaueVoraus(const CBasis& basis, const Importgedaechtnis& gedaechtnis, const Importregel& regel,
+                           const std::vector<Kontoauszug>& auszuege);
 
 // A booking a rule would change, with what it holds now and what it would hold.
 struct Regelaenderung

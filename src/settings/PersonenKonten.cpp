@@ -117,6 +117,7 @@ void PersonenKonten::SetzeSprache()
             {1027, "Color for Tranfers"},
             {1061, "Edit External Accounts"},
             {1062, "Edit Categories"},
+            {1063, "Import Rules…"},
             {1090, "Insert Password"},
             {1075, "Confirm Password"},
         });
@@ -165,6 +166,7 @@ void PersonenKonten::VerbindeSteuerelemente()
         m_hub.Benachrichtige(kOeffneKategorien, -1);
         update();
     });
+    connect(m_ui->c1063, &QPushButton::clicked, this, [this] { m_hub.Benachrichtige(kOeffneImportregeln, -1); });
     connect(m_ui->c1097, &QCheckBox::clicked, this, &PersonenKonten::SchalteTooltips);
 
     connect(m_ui->c1010, &QLineEdit::textEdited, this, &PersonenKonten::FamilienNameGeaendert);
