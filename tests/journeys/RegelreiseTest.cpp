@@ -1,6 +1,6 @@
 // A rule made from a preview line by a person: "Regel anlegen…" on the electricity bill, its category
 // chosen in the rule dialog, "Speichern"; the line is filled by the rule at once and again when the
-// statement is imported anew, and "Ende" keeps the rule.
+// statement is imported anew, the settings show it among the rules, and "Ende" keeps the rule.
 
 #include "Auszugsbau.h"
 #include "Fernbedienung.h"
@@ -84,6 +84,17 @@ TEST(Reise, ImportRegel)
         EXPECT_EQ(kVonRegel, Zelle(*import, kListe, strom, kRegel));
         EXPECT_EQ(QStringLiteral("keine Regel"), Zelle(*import, kListe, 1 - strom, kRegel));
         KlickeAuf(*import, QStringLiteral("Abbrechen"));
+
+        // The settings lead to the rules as well.
+        KlickeAuf(*haupt, QStringLiteral("Grund-Einstellungen"));
+        QWidget* einstellungen = Fenster(QStringLiteral("Grundeinstellungen"));
+        ASSERT_NE(nullptr, einstellungen);
+        KlickeAuf(*einstellungen, QStringLiteral("Import-Regeln…"));
+        QWidget* regeln = Fenster(QStringLiteral("Import-Regeln"));
+        ASSERT_NE(nullptr, regeln);
+        EXPECT_EQ(QStringLiteral("Name enthält „Stadtwerke“, Ausgang"),
+                  Zelle(*regeln, QStringLiteral("Import-Regeln"), 0, 1));
+        KlickeAuf(*regeln, QStringLiteral("Schließen"));
         KlickeAuf(*haupt, QStringLiteral("Ende"));
     });
     QDir::setCurrent(vorher);
