@@ -132,6 +132,8 @@ void Regeldialog::SetzeSprache()
         if (QWidget* feld = beschriftung->buddy())
             feld->setAccessibleName(QString(text).remove(QLatin1Char(':')));
     }
+    for (QComboBox* auswahl : {m_ui->c1021, m_ui->c1022})
+        auswahl->lineEdit()->setAccessibleName(auswahl->accessibleName());
     m_ui->c1008->setAccessibleName(Sprachtext(deutsch, "Betrag bis", "Amount up to"));
     m_ui->c1007->setAccessibleName(Sprachtext(deutsch, "Betrag von", "Amount from"));
     m_ui->c1006->addItems({Sprachtext(deutsch, "Eingang und Ausgang", "Money in and out"),
