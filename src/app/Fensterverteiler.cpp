@@ -11,6 +11,7 @@
 #include "Overview.h"
 #include "PersonenKonten.h"
 #include "Prognose.h"
+#include "Regelfenster.h"
 #include "grafik.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ void Fensterverteiler::LoescheAlle()
     m_dauerAuftraege.Beende();
     m_import.Beende();
     m_vorschau.Beende();
+    m_regeln.Beende();
 }
 
 void Fensterverteiler::RichteFabrikenEin()
@@ -63,6 +65,7 @@ void Fensterverteiler::RichteFabrikenEin()
     // modally over its settings window.
     m_uebersicht.SetzeFabrik([this] { return new Overview(m_basis, m_hub); });
     m_vorschau.SetzeFabrik([this] { return new Prognose(m_basis, m_fenster); });
+    m_regeln.SetzeFabrik([this] { return new Regelfenster(m_basis, m_hub, m_gedaechtnis, {}, m_fenster); });
 }
 
 template<class Verteiler, class Tun>
@@ -164,6 +167,9 @@ void Fensterverteiler::Benachrichtige(int code, int arg)
             m_einstellungen.Oeffne(
                 [this] { return NeueEinstellungen(static_cast<int>(PersonenKonten::Form::kFamilienKonten)); });
             break;
+        case kOeffneImportregeln:
+            m_regeln.Oeffne();
+            break;
         case kBearbeiteTransaktion:
             if (InOut* eingabe = m_eingabe.Oeffne())
                 eingabe->LadeEintrag(arg, InOut::kTransaktion);
@@ -231,6 +237,7 @@ void Fensterverteiler::SchliesseAlle()
     m_dauerAuftraege.Schliesse();
     m_import.Schliesse();
     m_vorschau.Schliesse();
+    m_regeln.Schliesse();
 }
 
 void Fensterverteiler::Beende()

@@ -23,6 +23,7 @@ class Kontoimport;
 class Overview;
 class PersonenKonten;
 class Prognose;
+class Regelfenster;
 struct Importgedaechtnis;
 
 class Fensterverteiler final : public QObject
@@ -87,6 +88,7 @@ private:
     Fensterplatz<grafik> m_auswertung;
     Fensterplatz<Kontoimport> m_import;
     Fensterplatz<Prognose> m_vorschau;
+    Fensterplatz<Regelfenster> m_regeln;
 };
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "Auszugstext.h"
 #include "Basis.h"
 #include "Fremdkontenverwaltung.h"
+#include "Regelanwendung.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -251,6 +252,7 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
             familienIbans[kennung] = konto;
     }
     const Vorbelegung vorbelegung(basis);
+    const Regelwerk regelwerk(gedaechtnis.regeln);
     std::vector<std::string> neueNamen;
     std::unordered_set<std::string> referenzen;
 
@@ -264,7 +266,10 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
                 continue;
             const bool eingang = zeile.dBetrag > 0;
             Importvorschlag v;
+            v.nRegel = regelwerk.Finde(zeile);
+            const Importregel* regel = v.nRegel >= 0 ? &gedaechtnis.regeln[static_cast<size_t>(v.nRegel)] : nullptr;
             v.nAuszug = quelle;
+            v.nPosten = static_cast<int>(&zeile - auszug.zeilen.data());
             v.nZeile = zeile.nZeile;
             v.strFamilie = familie;
             std::string gegenseite;
@@ -273,7 +278,8 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
                 gegenseite = familienKonto->second;
                 v.bUmbuchung = true;
             } else {
-                gegenseite = Fremdkonto(basis, gedaechtnis, zeile, neueNamen);
+                gegenseite = regel && !regel->strKonto.empty() ? regel->strKonto
+                                                               : Fremdkonto(basis, gedaechtnis, zeile, neueNamen);
                 v.strGegenkonto = Gegenkennung(zeile);
                 // Each new name once: a statement of many lines to few payees must not grow the list per line.
                 if (!ZielKonto(basis, gegenseite, false) &&
@@ -288,9 +294,11 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
             const std::string storno = basis.Deutsch() ? "Storno" : "reversal";
             // An entry in another currency is not booked as euros without the user looking at it.
             const std::string waehrung = zeile.strWaehrung.empty() ? std::string() : zeile.strWaehrung + " ";
-            e.strKommentar =
-                KuerzeKommentar(waehrung + (zeile.bStorno ? storno + " " + zeile.strZweck : zeile.strZweck));
+            const std::string& zweck = regel && !regel->strKommentar.empty() ? regel->strKommentar : zeile.strZweck;
+            e.strKommentar = KuerzeKommentar(waehrung + (zeile.bStorno ? storno + " " + zweck : zweck));
             vorbelegung.Fuelle(e, v.bUmbuchung ? std::string() : gegenseite);
+            if (regel)
+                Uebernimm(basis, *regel, e, eingang, v.bUmbuchung);
 
             if (!zeile.strReferenz.empty())
                 v.strReferenz = auszug.Kennung() + "|" + zeile.strReferenz;
@@ -309,6 +317,18 @@ Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedae
     return ergebnis;
 }
 
+void NenneFremdkonten(CBasis& basis, const Buchungseingabe& eingabe)
+{
+    for (const std::string* seite : {&eingabe.strZahler, &eingabe.strEmpfaenger}) {
+        if (basis.IstEigenesKonto(*seite))
+            continue;
+        if (CZIELKONTO* ziel = ZielKonto(basis, *seite, false))
+            ziel->m_bGebucht = 1;
+        else
+            ErstelleFremdKonto(basis, *seite);
+    }
+}
+
 Buchungszeitraum BucheVorschlaege(CBasis& basis, Importgedaechtnis& gedaechtnis,
                                   const std::vector<Importvorschlag>& vorschlaege)
 {
@@ -316,15 +336,7 @@ Buchungszeitraum BucheVorschlaege(CBasis& basis, Importgedaechtnis& gedaechtnis,
     for (const Importvorschlag& v : vorschlaege) {
         if (!v.bAngehakt || !Buchbar(v))
             continue;
-        for (const std::string* seite : {&v.eingabe.strZahler, &v.eingabe.strEmpfaenger}) {
-            if (basis.IstEigenesKonto(*seite))
-                continue;
-            // A booking names its external accounts into the list, deleted ones back into it.
-            if (CZIELKONTO* ziel = ZielKonto(basis, *seite, false))
-                ziel->m_bGebucht = 1;
-            else
-                ErstelleFremdKonto(basis, *seite);
-        }
+        NenneFremdkonten(basis, v.eingabe);
         BucheNeu(basis, v.eingabe);
         if (!v.strGegenkonto.empty()) {
             const std::string& fremd =

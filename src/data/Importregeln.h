@@ -44,7 +44,8 @@ std::string Gegenkennung(const Auszugszeile& zeile);
 // the same amount and direction lies within the tolerance, or when another statement of this import
 // already proposes it (a transfer between two family accounts appears in both their statements). Each
 // transaction and each proposal stands for one line only, so two equal card payments of one day are two
-// lines. Ticked: every line in euros that is no duplicate and has a category; a line in another currency
+// lines. The first matching rule of the memory fills a line, before what the entry window would pre-fill
+// (Importregel.h). Ticked: every line in euros that is no duplicate and has a category; a line in another currency
 // carries its currency at the front of the comment.
 Importergebnis ErstelleVorschlaege(CBasis& basis, const Importgedaechtnis& gedaechtnis,
                                    const std::vector<Kontoauszug>& auszuege, const std::vector<std::string>& konten,
@@ -61,6 +62,10 @@ struct Buchungszeitraum
     int nBis = 0;
     std::string strKonto; // the statements' family account; empty when the lines came from several
 };
+
+// Names the external accounts of a booking into their list: a new name as a new account, a deleted one
+// back into the list.
+void NenneFremdkonten(CBasis& basis, const Buchungseingabe& eingabe);
 
 // Books every ticked, bookable proposal through the entry window's booking (BucheNeu), creating the
 // external accounts it names, and remembers the counterparties and entry references.

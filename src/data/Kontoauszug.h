@@ -4,6 +4,7 @@
 // proposes. Texts are cp1252 like every text of the store.
 
 #include "Buchung.h"
+#include "Importregel.h"
 
 #include <array>
 #include <map>
@@ -85,6 +86,7 @@ struct Importgedaechtnis
     std::map<std::string, Spaltenzuordnung> zuordnungen; // CSV header row -> columns
     std::map<std::string, std::string> gegenkonten;      // counterparty -> external account name
     std::set<std::string> referenzen;                    // entry references booked before
+    std::vector<Importregel> regeln;                     // in the user's order
     bool bGeladen = false;
     bool bGeaendert = false;
 };
@@ -101,6 +103,8 @@ struct Importvorschlag
     std::string strFamilie;    // the statement's family account
     int nAuszug = 0;           // position of the statement in the import
     int nZeile = 0;            // line in the statement's file
+    int nPosten = 0;           // position of the line in its statement's zeilen
+    int nRegel = -1;           // the rule that filled the line, or -1
 };
 
 // The proposals of one import, with what was left out.

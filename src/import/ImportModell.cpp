@@ -4,6 +4,7 @@
 #include "Basis.h"
 #include "Importregeln.h"
 #include "QtText.h"
+#include "Regeltexte.h"
 #include "Text.h"
 #include "Texte.h"
 
@@ -22,9 +23,10 @@ const QColor kDuplikatFarbe(128, 128, 128);
 
 } // namespace
 
-ImportModell::ImportModell(CBasis& basis, QObject* eltern)
+ImportModell::ImportModell(CBasis& basis, const std::vector<Importregel>& regeln, QObject* eltern)
     : QAbstractTableModel(eltern)
     , m_basis(basis)
+    , m_regeln(regeln)
 {
 }
 
@@ -75,6 +77,8 @@ QVariant ImportModell::data(const QModelIndex& index, int rolle) const
     const Importvorschlag& v = m_vorschlaege[static_cast<size_t>(index.row())];
     const int spalte = index.column();
     const int datum = v.eingabe.nDatum;
+    if (spalte == kRegel)
+        return Regelzelle(v, rolle);
     switch (rolle) {
         case Qt::CheckStateRole:
             return spalte == kHaken ? QVariant(v.bAngehakt ? Qt::Checked : Qt::Unchecked) : QVariant();
@@ -113,6 +117,27 @@ QVariant ImportModell::data(const QModelIndex& index, int rolle) const
             if (const std::string* text = Text(v, spalte))
                 return AlsQString(*text);
             return {};
+        default:
+            return {};
+    }
+}
+
+QVariant ImportModell::Regelzelle(const Importvorschlag& v, int rolle) const
+{
+    const bool deutsch = m_basis.Deutsch();
+    const bool regel = v.nRegel >= 0 && v.nRegel < static_cast<int>(m_regeln.size());
+    switch (rolle) {
+        case Qt::DisplayRole:
+            return regel ? QVariant(v.nRegel + 1) : QVariant();
+        case Qt::ToolTipRole:
+        case Qt::AccessibleTextRole:
+            if (!regel)
+                return Sprachtext(deutsch, "keine Regel", "no rule");
+            return Sprachtext(deutsch, "Regel %1: %2", "Rule %1: %2")
+                .arg(v.nRegel + 1)
+                .arg(Bedingungstext(m_regeln[static_cast<size_t>(v.nRegel)], deutsch));
+        case Qt::TextAlignmentRole:
+            return QVariant(Qt::AlignCenter);
         default:
             return {};
     }
@@ -169,7 +194,7 @@ Qt::ItemFlags ImportModell::flags(const QModelIndex& index) const
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     if (index.column() == kHaken)
         f |= Qt::ItemIsUserCheckable;
-    else if (index.column() != kHinweis)
+    else if (index.column() != kHinweis && index.column() != kRegel)
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -200,6 +225,8 @@ QVariant ImportModell::headerData(int abschnitt, Qt::Orientation richtung, int r
             return Zeichenkette(sprache, kTxtUKategorie);
         case kKommentar:
             return Zeichenkette(sprache, kTxtKommentar);
+        case kRegel:
+            return Sprachtext(m_basis.Deutsch(), "Regel", "Rule");
         default:
             return {};
     }

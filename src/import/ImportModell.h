@@ -1,7 +1,7 @@
 #pragma once
 
 // The preview of an import: one row per proposed booking, with its tick, a warning mark on duplicates
-// and on lines without a category, and every proposed field editable in place.
+// and on lines without a category, every proposed field editable in place, and the rule that filled it.
 
 #include "Kontoauszug.h"
 
@@ -28,10 +28,12 @@ public:
         kKategorie,
         kUKategorie,
         kKommentar,
+        kRegel, // the number of the rule that filled the line
         kSpalten
     };
 
-    explicit ImportModell(CBasis& basis, QObject* eltern = nullptr);
+    // `regeln` are the import's rules, which the rule column names.
+    ImportModell(CBasis& basis, const std::vector<Importregel>& regeln, QObject* eltern = nullptr);
 
     void Setze(std::vector<Importvorschlag> vorschlaege);
     const std::vector<Importvorschlag>& Vorschlaege() const { return m_vorschlaege; }
@@ -73,7 +75,10 @@ private:
         }
     }
 
+    QVariant Regelzelle(const Importvorschlag& v, int rolle) const;
+
     CBasis& m_basis;
+    const std::vector<Importregel>& m_regeln;
     std::vector<Importvorschlag> m_vorschlaege;
 };
 

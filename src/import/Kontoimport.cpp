@@ -1,5 +1,6 @@
 #include "Kontoimport.h"
 
+#include "Anwendungsdialog.h"
 #include "Basis.h"
 #include "CPPToolTip.h"
 #include "Gedaechtnisdatei.h"
@@ -9,6 +10,8 @@
 #include "Importballons.h"
 #include "Meldung.h"
 #include "QtText.h"
+#include "Regeldialog.h"
+#include "Regelfenster.h"
 #include "Spaltenwahl.h"
 #include "Verwaltung.h"
 #include "ui_Kontoimport.h"
@@ -16,6 +19,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QMenu>
 
 namespace velmora {
 
@@ -52,11 +56,12 @@ Kontoimport::Kontoimport(CBasis& basis, Hub& hub, Importgedaechtnis& gedaechtnis
     , m_ui(std::make_unique<Ui::Kontoimport>())
     , m_basis(basis)
     , m_hub(hub)
+    , m_gedaechtnis(gedaechtnis)
     , m_sammlung(basis, gedaechtnis)
 {
     m_ui->setupUi(this);
     setModal(false);
-    m_modell = new ImportModell(m_basis, this);
+    m_modell = new ImportModell(m_basis, gedaechtnis.regeln, this);
     m_ui->c1001->setModel(m_modell);
     m_ui->c1001->setItemDelegate(new ImportDelegat(m_basis, this));
     m_ui->c1001->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -71,10 +76,21 @@ Kontoimport::Kontoimport(CBasis& basis, Hub& hub, Importgedaechtnis& gedaechtnis
     m_ui->c1005->setValue(kStandardToleranz);
     SetzeSprache();
     connect(m_modell, &ImportModell::ZahlenGeaendert, this, &Kontoimport::ZeigeZahlen);
-    connect(m_ui->c1005, &QSpinBox::valueChanged, this, &Kontoimport::Berechne);
+    connect(m_ui->c1005, &QSpinBox::valueChanged, this, [this] { Berechne(); });
     connect(m_ui->c1002, &QPushButton::clicked, this, &Kontoimport::Buche);
     connect(m_ui->c1003, &QPushButton::clicked, this, &QDialog::close);
     connect(m_ui->c1007, &QPushButton::clicked, this, &Kontoimport::WaehleDateien);
+    connect(m_ui->c1008, &QPushButton::clicked, this, &Kontoimport::LegeRegelAn);
+    connect(m_ui->c1009, &QPushButton::clicked, this, &Kontoimport::ZeigeRegeln);
+    m_ui->c1001->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_ui->c1001, &QWidget::customContextMenuRequested, this, [this](const QPoint& punkt) {
+        if (!m_ui->c1001->indexAt(punkt).isValid())
+            return;
+        m_ui->c1001->setCurrentIndex(m_ui->c1001->indexAt(punkt));
+        QMenu menue(this);
+        menue.addAction(m_ui->c1008->text(), this, &Kontoimport::LegeRegelAn);
+        menue.exec(m_ui->c1001->viewport()->mapToGlobal(punkt));
+    });
     m_ballons = new CPPToolTip(this);
     RichteBallonsEin(*m_ballons);
     FuelleImportballons(*m_ballons, m_basis,
@@ -99,10 +115,12 @@ void Kontoimport::SetzeSprache()
     m_ui->c1002->setText(Sprachtext(deutsch, "Buchen", "Book"));
     m_ui->c1003->setText(Sprachtext(deutsch, "Abbrechen", "Cancel"));
     m_ui->c1007->setText(Sprachtext(deutsch, "Weitere Dateien…", "More files…"));
+    m_ui->c1008->setText(Sprachtext(deutsch, "Regel anlegen…", "Create rule…"));
+    m_ui->c1009->setText(Sprachtext(deutsch, "Regeln…", "Rules…"));
     m_ui->c1001->setAccessibleName(Sprachtext(deutsch, "Vorgeschlagene Buchungen", "Proposed bookings"));
     m_ui->c1005->setAccessibleName(m_ui->c1006->text());
     m_ui->c1006->setAccessibleName(m_ui->c1006->text());
-    for (QPushButton* knopf : {m_ui->c1002, m_ui->c1003, m_ui->c1007})
+    for (QPushButton* knopf : {m_ui->c1002, m_ui->c1003, m_ui->c1007, m_ui->c1008, m_ui->c1009})
         knopf->setAccessibleName(knopf->text());
 }
 
@@ -122,6 +140,7 @@ void Kontoimport::ZeigeZahlen()
     m_ui->c1004->setText(Zaehlertext());
     m_ui->c1004->setAccessibleName(m_ui->c1004->text());
     m_ui->c1002->setEnabled(m_modell->Angehakt() > 0);
+    m_ui->c1008->setEnabled(m_modell->rowCount() > 0);
 }
 
 int Kontoimport::FuegeHinzu(const QStringList& dateien)
@@ -164,13 +183,14 @@ int Kontoimport::FuegeHinzu(const QStringList& dateien)
     return aufgenommen;
 }
 
-// The proposals afresh; the lines already shown keep what the user changed in them.
-void Kontoimport::Berechne()
+void Kontoimport::Berechne(bool regeln)
 {
     Importergebnis ergebnis = m_sammlung.Vorschlaege(m_ui->c1005->value());
     const std::vector<Importvorschlag>& bisher = m_modell->Vorschlaege();
     for (size_t i = 0; i < bisher.size() && i < ergebnis.vorschlaege.size(); ++i) {
         Importvorschlag& neu = ergebnis.vorschlaege[i];
+        if (regeln && (neu.nRegel >= 0 || bisher[i].nRegel >= 0))
+            continue;
         const bool duplikat = neu.bDuplikat;
         neu = bisher[i];
         if (duplikat)
@@ -182,6 +202,33 @@ void Kontoimport::Berechne()
     m_nVorgemerkt = ergebnis.nVorgemerkt;
     m_modell->Setze(std::move(ergebnis.vorschlaege));
     m_ui->c1001->resizeColumnsToContents();
+}
+
+void Kontoimport::LegeRegelAn()
+{
+    const int zeile = m_ui->c1001->currentIndex().row();
+    if (zeile < 0 || zeile >= m_modell->rowCount())
+        return;
+    const Importvorschlag& v = m_modell->Vorschlaege()[static_cast<size_t>(zeile)];
+    const Auszugszeile& posten =
+        m_sammlung.Auszuege()[static_cast<size_t>(v.nAuszug)].zeilen[static_cast<size_t>(v.nPosten)];
+    Regeldialog dialog(m_basis, m_gedaechtnis, m_sammlung.Auszuege(), RegelAusZeile(m_basis, posten, v), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_gedaechtnis.regeln.push_back(dialog.Regel());
+    m_gedaechtnis.bGeaendert = true;
+    Berechne(true);
+    Anwendungsdialog::Biete(m_basis, m_hub, m_gedaechtnis, m_gedaechtnis.regeln.back(), this);
+}
+
+void Kontoimport::ZeigeRegeln()
+{
+    Regelfenster fenster(m_basis, m_hub, m_gedaechtnis, m_sammlung.Auszuege(), this);
+    bool geaendert = false;
+    connect(&fenster, &Regelfenster::RegelnGeaendert, this, [&geaendert] { geaendert = true; });
+    fenster.exec();
+    if (geaendert)
+        Berechne(true);
 }
 
 void Kontoimport::WaehleDateien()

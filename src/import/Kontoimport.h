@@ -5,7 +5,8 @@
 // overview opens on the booked days, filtered by the statement's family account when they came from one.
 //
 // The main window creates it with the files the user picked or dropped; more files can be added while
-// it is open. It deletes itself when closed and reports kDatenGeaendert after booking.
+// it is open. It deletes itself when closed and reports kDatenGeaendert after booking. A line can become
+// a rule ("Regel anlegen…", also in the line's context menu), and the rules window opens from here.
 
 #include "Importsammlung.h"
 
@@ -38,6 +39,8 @@ public:
         kToleranz = 1005,
         kToleranzText = 1006,
         kWeitere = 1007,
+        kRegelAnlegen = 1008,
+        kRegeln = 1009,
     };
 
     // Asks which family account a statement belongs to: the file, the statement's IBAN (may be empty)
@@ -58,7 +61,11 @@ public:
 
 private:
     void SetzeSprache();
-    void Berechne();
+    // The proposals afresh. With `regeln` the lines a rule fills (or filled) take the fresh proposal, the
+    // others keep what the user changed in them.
+    void Berechne(bool regeln = false);
+    void LegeRegelAn();
+    void ZeigeRegeln();
     void ZeigeZahlen();
     void WaehleDateien();
     void Buche();
@@ -66,6 +73,7 @@ private:
     std::unique_ptr<Ui::Kontoimport> m_ui;
     CBasis& m_basis;
     Hub& m_hub;
+    Importgedaechtnis& m_gedaechtnis;
     Importsammlung m_sammlung;
     ImportModell* m_modell = nullptr;
     CPPToolTip* m_ballons = nullptr;

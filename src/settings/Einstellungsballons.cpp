@@ -57,6 +57,8 @@ const Ballon kBallons[] = {
      "Wer im Supermarkt Geld ausgibt, macht den Supermarkt zum Fremd-Konto.\n"},
     {1062, "Kategorien bearbeiten", "blue",
      "\nKategorien und Unter-Kategorien können geändert oder ergänzt werden.\nSie gruppieren die Ausgaben.\n"},
+    {1063, "Import-Regeln", "blue",
+     "\nRegeln füllen beim Import von Kontoauszügen\nFremd-Konto, Nutznießer und Kategorie aus.\n"},
     {1097, "Tooltips", "blue",
      "\nSchaltet die Sprechblasen ein und aus.\nEine Sprechblase ist die kurze Hilfe, die Sie gerade lesen.\n"},
     {1073, "Passwort eingegeben", "blue", "\nEin Passwort, das in der Zeile darunter bestätigt werden muss.\n"},

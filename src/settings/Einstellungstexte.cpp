@@ -33,6 +33,7 @@ void BeschrifteEinstellungen(const Steuerelemente& steuer, bool deutsch)
             {1027, "Color for Tranfers"},
             {1061, "Edit External Accounts"},
             {1062, "Edit Categories"},
+            {1063, "Import Rules…"},
             {1090, "Insert Password"},
             {1075, "Confirm Password"},
         });

@@ -122,6 +122,7 @@ void PersonenKonten::VerbindeSteuerelemente()
         m_hub.Benachrichtige(kOeffneKategorien, -1);
         update();
     });
+    connect(m_ui->c1063, &QPushButton::clicked, this, [this] { m_hub.Benachrichtige(kOeffneImportregeln, -1); });
     connect(m_ui->c1097, &QCheckBox::clicked, this, &PersonenKonten::SchalteTooltips);
 
     connect(m_ui->c1010, &QLineEdit::textEdited, this, &PersonenKonten::FamilienNameGeaendert);
@@ -193,14 +194,14 @@ void PersonenKonten::Aktualisiere()
         // A family name comes before anything else.
         s.Aktiviere({1023, 1013, 1016, 1018, 1086, 1087, 1088, 1089, 1080, 1020, 1017, 1097,
                      1022, 1012, 1021, 1038, 1015, 1029, 1081, 1028, 1078, 1014, 1082, 1083,
-                     1084, 1025, 1026, 1027, 1061, 1062, 1090, 1073, 1074, 1024, 1019},
+                     1084, 1025, 1026, 1027, 1061, 1062, 1063, 1090, 1073, 1074, 1024, 1019},
                     false);
         s.Zeige({1030, 1033, 1032, 1034}, false);
         Melde();
         return;
     }
-    s.Aktiviere({1086, 1087, 1088, 1089, 1080, 1082, 1083, 1084, 1078, 1025,
-                 1026, 1027, 1061, 1062, 1090, 1073, 1074, 1097, 1024, 1019},
+    s.Aktiviere({1086, 1087, 1088, 1089, 1080, 1082, 1083, 1084, 1078, 1025, 1026,
+                 1027, 1061, 1062, 1063, 1090, 1073, 1074, 1097, 1024, 1019},
                 true);
     if (anzahl == 0) {
         s.Aktiviere({1023, 1013, 1016, 1018, 1038, 1015, 1029, 1081, 1028, 1078, 1014, 1082, 1083, 1084, 1080}, false);

@@ -1,6 +1,7 @@
 #include "Gedaechtnisdatei.h"
 
 #include "Binaer.h"
+#include "Regeljson.h"
 #include "Text.h"
 
 #include <nlohmann/json.hpp>
@@ -9,7 +10,10 @@ namespace velmora {
 
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
+
+// 2 added the rules; a file of version 1 reads as one without rules.
+constexpr int kVersion = 2;
 
 constexpr std::array<const char*, kAnzahlSpaltenrollen> kRollen = {"date", "amount", "debit",   "credit", "debitcredit",
                                                                    "name", "iban",   "purpose", "ownIban"};
@@ -70,6 +74,13 @@ void Lies(const Json& j, Importgedaechtnis& g)
                 g.referenzen.insert(Cp(r));
         }
     }
+    if (const auto it = j.find("rules"); it != j.end() && it->is_array()) {
+        std::string fehler;
+        for (const Json& r : *it) {
+            if (std::optional<Importregel> regel = RegelAusJson(r, fehler))
+                g.regeln.push_back(std::move(*regel));
+        }
+    }
 }
 
 } // namespace
@@ -99,7 +110,7 @@ int SpeichereGedaechtnis(const std::string& ordner, Importgedaechtnis& gedaechtn
     if (!gedaechtnis.bGeaendert)
         return 0;
     Json j = Json::object();
-    j["version"] = 1;
+    j["version"] = kVersion;
     Json& konten = j["accounts"] = Json::object();
     for (const auto& [kennung, konto] : gedaechtnis.konten)
         konten[U(kennung)] = U(konto);
@@ -116,6 +127,9 @@ int SpeichereGedaechtnis(const std::string& ordner, Importgedaechtnis& gedaechtn
     Json& referenzen = j["references"] = Json::array();
     for (const std::string& r : gedaechtnis.referenzen)
         referenzen.push_back(U(r));
+    Json& regeln = j["rules"] = Json::array();
+    for (const Importregel& regel : gedaechtnis.regeln)
+        regeln.push_back(RegelAlsJson(regel));
     if (!SchreibeDateiSicher(GedaechtnisPfad(ordner), j.dump(1) + "\n"))
         return -1;
     gedaechtnis.bGeaendert = false;

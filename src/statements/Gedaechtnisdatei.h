@@ -3,11 +3,12 @@
 // The import's memory beside the data: one small UTF-8 JSON file, "VLMImport.json", read at the first
 // import of a run and written with the other files at "Ende", through a temporary file and a rename.
 //
-// {"version": 1,
+// {"version": 2,
 //  "accounts": {"DE02...": "Anna, Giro", "layout:Buchungstag;...": "Bernd, Giro"},
 //  "columns": {"Datum;Wert;Text": {"date": 0, "amount": 1, ..., "purposes": [4, 5]}},
 //  "counterparties": {"DE89...": "REWE Markt GmbH", "name:stadtwerke": "Stadtwerke"},
-//  "references": ["DE02...|2024010200001"]}
+//  "references": ["DE02...|2024010200001"],
+//  "rules": [{"name_contains": "stadtwerke", ..., "category": "Wohnen"}]}   (Regeljson.h; from version 2)
 
 #include "Kontoauszug.h"
 

@@ -35,6 +35,7 @@ public:
     Buchungszeitraum Buche(const std::vector<Importvorschlag>& vorschlaege);
 
     size_t Anzahl() const { return m_auszuege.size(); }
+    const std::vector<Kontoauszug>& Auszuege() const { return m_auszuege; }
 
 private:
     CBasis& m_basis;

@@ -21,6 +21,7 @@ enum Nachricht
     kAktualisiereDauerAuftraege = 8, // the standing-order list refreshes
     kOeffneFamilienKonten = 9,       // open the settings in their family-accounts form
     kZeigeVorschau = 10,             // open the forecast on the account at position arg of the balance list
+    kOeffneImportregeln = 11,        // open the import's rules window
 };
 
 class Hub

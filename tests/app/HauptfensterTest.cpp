@@ -1,3 +1,4 @@
+#include "Anwendungsdialog.h"
 #include "Bedienung.h"
 #include "CPPToolTip.h"
 #include "CVelmoraDlg.h"
@@ -7,6 +8,8 @@
 #include "KontostandModell.h"
 #include "Meldung.h"
 #include "Prognose.h"
+#include "Regeldialog.h"
+#include "Regelfenster.h"
 #include "Start.h"
 #include "Textzeuge.h"
 
@@ -474,6 +477,13 @@ TEST(Zugaenglichkeit, JedesSteuerelementHatEinenNamenInBeidenSprachen)
         EXPECT_EQ(sprache == kDeutsch ? QStringLiteral("Eingabe") : QStringLiteral("Input"), eingabe);
         fenster.Benachrichtige(kZeigeVorschau, 0);
         PruefeZugaenglichkeit(*fenster.findChild<Prognose*>());
+        fenster.Benachrichtige(kOeffneImportregeln, 0);
+        PruefeZugaenglichkeit(*fenster.findChild<Regelfenster*>());
+        Importgedaechtnis gedaechtnis;
+        Regeldialog regel(fenster.Basis(), gedaechtnis, {}, Importregel{});
+        PruefeZugaenglichkeit(regel);
+        Anwendungsdialog anwenden(fenster.Basis(), fenster, {});
+        PruefeZugaenglichkeit(anwenden);
     }
     Haushalt leer;
     CVelmoraDlg willkommen(leer.Ordner(), Umgebung());

@@ -2,6 +2,7 @@
 // amounts: labels, buttons, check boxes, group titles and painted texts fit their space, stay inside
 // their window and overlap nothing.
 
+#include "Anwendungsdialog.h"
 #include "Auftragsentwurf.h"
 #include "Bedienung.h"
 #include "Buehne.h"
@@ -19,6 +20,8 @@
 #include "Overview.h"
 #include "PersonenKonten.h"
 #include "Prognose.h"
+#include "Regeldialog.h"
+#include "Regelfenster.h"
 #include "Spaltenwahl.h"
 #include "Sprachwahl.h"
 #include "Start.h"
@@ -268,6 +271,44 @@ void Import(Buehne& b)
     PruefeBallons(b, import.Ballons(), import);
 }
 
+// The rule dialog, the rules window and the dialog that applies a rule to the book, with the long names
+// and the largest amount, each with its balloons.
+void Importregeln(Buehne& b)
+{
+    Importregel regel;
+    regel.strNameEnthaelt = regel.strZweckEnthaelt = kLangesFremdKonto;
+    regel.strIban = "DE02120300000000202051";
+    regel.cVorzeichen = '-';
+    regel.dMin = 0.0;
+    regel.dMax = 99999999.99;
+    regel.strKonto = kLangesFremdKonto;
+    regel.strNutzniesser = kLangesMitglied;
+    regel.strKategorie = kLangeKategorie;
+    regel.strKommentar = std::string(60, 'W');
+    Kontoauszug auszug;
+    Auszugszeile zeile;
+    zeile.nDatum = kHeute;
+    zeile.dBetrag = -99999999.99;
+    zeile.strName = zeile.strZweck = kLangesFremdKonto;
+    auszug.zeilen = {zeile, zeile};
+    Importgedaechtnis gedaechtnis;
+    gedaechtnis.bGeladen = true;
+    gedaechtnis.regeln = {regel, regel};
+    Regeldialog dialog(b.Basis(), gedaechtnis, {auszug}, regel, &b.Haupt());
+    b.Pruefe(dialog);
+    PruefeBallons(b, dialog.Ballons(), dialog);
+    Regelfenster fenster(b.Basis(), b.Haupt(), gedaechtnis, {}, &b.Haupt());
+    b.Pruefe(fenster);
+    PruefeBallons(b, fenster.Ballons(), fenster);
+    const std::string konto = std::string(kLangesMitglied) + ", " + kLangesKonto;
+    const Buchungseingabe alt{
+        konto, kLangesFremdKonto, kLangesMitglied, kLangeKategorie, "Wohngeb\xE4udeversicherungen",
+        "",    9999999.99,        kHeute};
+    Anwendungsdialog anwenden(b.Basis(), b.Haupt(), {{1, alt, alt}, {2, alt, alt}}, &b.Haupt());
+    b.Pruefe(anwenden);
+    PruefeBallons(b, anwenden.Ballons(), anwenden);
+}
+
 // The overview with the largest amounts in its totals, filtered by the long account (its key the longest
 // there is), by the long member and by the long sub-category within its category, searched, and its
 // balloons.
@@ -333,6 +374,7 @@ const Auftritt kAuftritte[] = {
     {"Auswertung", Auswertung},
     {"Dauerauftraege", Dauerauftraege},
     {"Import", Import},
+    {"Importregeln", Importregeln},
     {"Uebersicht", Uebersicht},
     {"Vorschau", Vorschau},
 };

@@ -156,7 +156,7 @@ TEST_F(CliTest, ImportBuchtEinmalUndMerktSichDasKonto)
         schluessel.push_back(name);
     EXPECT_EQ(
         (std::vector<std::string>{"m_nDatum", "m_dBetrag", "m_strAuftraggeber", "m_strEmpfaenger", "m_strNutzniesser",
-                                  "m_strKategorie", "m_strUKategorie", "m_strKommentar", "duplicate"}),
+                                  "m_strKategorie", "m_strUKategorie", "m_strKommentar", "duplicate", "rule"}),
         schluessel);
     EXPECT_EQ(20261201, erst["proposals"][0]["m_nDatum"]);
     EXPECT_EQ(4.2, erst["proposals"][0]["m_dBetrag"]);
@@ -186,6 +186,45 @@ TEST_F(CliTest, ImportBuchtEinmalUndMerktSichDasKonto)
     EXPECT_TRUE(zweit["proposals"][0]["duplicate"].get<bool>());
     EXPECT_FALSE(zweit["proposals"][1]["duplicate"].get<bool>());
     EXPECT_EQ(vorher + 2, JsonVon({"dump", ordner, "--today", kHeute})["m_nZaehler"]);
+}
+
+// rules: kept in order, tried against the book and a statement, used by import, applied to the book.
+TEST_F(CliTest, RegelnOrdnenTestenImportierenUndAnwenden)
+{
+    const std::string ordner = s_temp->Unterordner("regeln");
+    ASSERT_EQ(0, Starte({"generate", ordner, "--years", "1", "--seed", "3", "--today", kHeute}).status);
+    const std::string datei = s_temp->Pfad() + "/regeln.csv";
+    std::ofstream(datei, std::ios::binary) << "Buchungstag;Empf\xe4nger;Betrag\n"
+                                              "01.12.2026;MOBILFUNK BLAU GmbH;-19,99\n"
+                                              "02.12.2026;Neuer Laden;-9,99\n";
+    const std::string mobil = R"({"name_starts":"Mobilfunk Blau","category":"Freizeit"})";
+    EXPECT_EQ(2, Starte({"rules", ordner, "--add", R"({"name_contains":"x","category":"Freizeit"})"}).status);
+    JsonVon({"rules", ordner, "--add", R"({"name_contains":"laden","category":"Wohnen"})", "--save"});
+    const Json liste = JsonVon({"rules", ordner, "--add", mobil, "--save"});
+    ASSERT_EQ(2u, liste.size());
+    EXPECT_EQ(R"({"name_contains":"","name_starts":"Mobilfunk Blau","name_equals":"","iban":"","purpose_contains":"",)"
+              R"("sign":"","min":null,"max":null,"account":"","beneficiary":"","category":"Freizeit",)"
+              R"("subcategory":"","comment":""})",
+              liste[1].dump());
+    EXPECT_EQ("Mobilfunk Blau", JsonVon({"rules", ordner, "--move", "1", "--to", "0", "--save"})[0]["name_starts"]);
+
+    const Json test = JsonVon({"rules", ordner, "--test", mobil, datei, "--today", kHeute});
+    EXPECT_EQ(1, test["statement_lines"]);
+    ASSERT_FALSE(test["bookings"].empty());
+    EXPECT_EQ("Mobilfunk Blau", test["bookings"][0]["m_strEmpfaenger"]);
+
+    const Json import = JsonVon({"import", ordner, datei, "--account", "Lena, Bar", "--today", kHeute});
+    EXPECT_EQ(0, import["proposals"][0]["rule"]);
+    EXPECT_EQ("Freizeit", import["proposals"][0]["m_strKategorie"]);
+    EXPECT_EQ(1, import["proposals"][1]["rule"]);
+
+    const Json vorher = JsonVon({"rules", ordner, "--apply", "0", "--today", kHeute});
+    ASSERT_EQ(test["bookings"].size(), vorher["changes"].size());
+    EXPECT_EQ(0, vorher["applied"]);
+    EXPECT_EQ(1, JsonVon({"rules", ordner, "--apply", "0", "--pick", "0", "--today", kHeute, "--save"})["applied"]);
+    EXPECT_EQ(vorher["changes"].size() - 1,
+              JsonVon({"rules", ordner, "--apply", "0", "--today", kHeute})["changes"].size());
+    EXPECT_EQ(1u, JsonVon({"rules", ordner, "--delete", "0", "--save"}).size());
 }
 
 // Every file of the data folder with its bytes.

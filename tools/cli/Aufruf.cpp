@@ -217,6 +217,20 @@ const char* Benutzung()
       debit, credit, debitcredit, name, iban, purpose, ownIban; N from 1),
       remembered for its header row with --save; --save books the proposals
       that are no duplicates and have a category, and writes as "Ende" does
+  rules DIR [--list | --add JSON | --delete N | --move N --to M] [--save]
+      the import's rules in their order, as a JSON list of
+      {"name_contains", "name_starts", "name_equals", "iban",
+      "purpose_contains", "sign": "+"|"-"|"", "min", "max", "account",
+      "beneficiary", "category", "subcategory", "comment"} (empty or null =
+      not used); --add appends one, --delete and --move take the 0-based
+      position; --save writes VLMImport.json
+  rules DIR --test JSON [FILE...] [--today YYYYMMDD]
+      what the rule would match: {"statement_lines": N, "bookings": [...]},
+      the lines of the statement FILEs and the bookings of the book
+  rules DIR --apply N [--pick I,...] [--today YYYYMMDD] [--save]
+      the bookings rule N would change, {"changes": [{"before", "after"}],
+      "applied": N}; --save changes them (--pick only those at positions I)
+      as an edit does and writes as "Ende" does
 
 A command that reads a book first completes a save that was cut off (when
 no program has the book open). Texts are read and written as UTF-8. Exit

@@ -5,6 +5,7 @@
 #include "Buchbefehle.h"
 #include "Import.h"
 #include "Listenbefehle.h"
+#include "Regeln.h"
 #include "Speichern.h"
 #include "Vorschaubefehl.h"
 #include "Wartungsbefehle.h"
@@ -57,6 +58,13 @@ const std::vector<Befehl>& Befehle()
         {"import",
          {{"--account", "--today", "--tolerance", "--columns"}, {"--save", "--force-unlock"}, {"--today"}, {}, true},
          Import},
+        {"rules",
+         {{"--add", "--delete", "--move", "--to", "--test", "--apply", "--pick", "--today"},
+          {"--list", "--save", "--force-unlock"},
+          {},
+          {},
+          true},
+         Regeln},
         {"backups", {{}, {}, {}}, Backups},
         {"forecast", {{"--today", "--until", "--account"}, {}, {"--today"}}, Forecast},
     };

@@ -31,7 +31,8 @@ Json AlsJson(const Importvorschlag& v)
             {"m_strKategorie", Cp1252ZuUtf8(e.strKategorie)},
             {"m_strUKategorie", Cp1252ZuUtf8(e.strUKategorie)},
             {"m_strKommentar", Cp1252ZuUtf8(e.strKommentar)},
-            {"duplicate", v.bDuplikat}};
+            {"duplicate", v.bDuplikat},
+            {"rule", v.nRegel >= 0 ? Json(v.nRegel) : Json(nullptr)}};
 }
 
 // "date=1,amount=4,name=2": the roles of a CSV file's columns, counted from 1.

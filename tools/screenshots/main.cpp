@@ -1,6 +1,7 @@
 // Renders every window of the program, in German and in English, to PNG files, without a display:
 // make screenshots writes them to build/screenshots.
 
+#include "Anwendungsdialog.h"
 #include "Auftragsansicht.h"
 #include "CAboutDlg.h"
 #include "CPPToolTip.h"
@@ -12,11 +13,14 @@
 #include "Empfaenger.h"
 #include "FremdKonten.h"
 #include "Generator.h"
+#include "Importsammlung.h"
 #include "InOut.h"
 #include "Kontoimport.h"
 #include "Overview.h"
 #include "PersonenKonten.h"
 #include "Prognose.h"
+#include "Regeldialog.h"
+#include "Regelfenster.h"
 #include "Spaltenwahl.h"
 #include "Sprachwahl.h"
 #include "Textpruefung.h"
@@ -151,6 +155,51 @@ void Ballonfoto(Fotograf& foto, CPPToolTip& ballons, QWidget& fenster, int id, c
     ballons.Verstecke();
 }
 
+// The rule dialog on a rule made from the statement's first line, the rules window, and the bookings such
+// a rule would change in the book, with a balloon of the dialog.
+void Regeln(Fotograf& foto, CVelmoraDlg& haupt, const std::string& datei, const QString& kuerzel)
+{
+    CBasis& basis = haupt.Basis();
+    Importgedaechtnis gedaechtnis;
+    gedaechtnis.bGeladen = true;
+    Importsammlung sammlung(basis, gedaechtnis);
+    for (Kontoauszug& auszug : sammlung.Lies(datei).auszuege)
+        sammlung.Fuege(std::move(auszug), Familienkonten(basis).at(1));
+    const Importergebnis ergebnis = sammlung.Vorschlaege(kStandardToleranz);
+    if (ergebnis.vorschlaege.empty())
+        return;
+    Importregel regel = RegelAusZeile(basis, sammlung.Auszuege()[0].zeilen[0], ergebnis.vorschlaege[0]);
+    regel.strNameEnthaelt = "Frischeland";
+    for (const auto& kategorie : basis.m_arrKategorien) {
+        if (kategorie->m_nKat0C > 0 && kategorie->m_strName != regel.strKategorie) {
+            regel.strKategorie = kategorie->m_strName;
+            regel.strUKategorie.clear();
+            break;
+        }
+    }
+    Regeldialog dialog(basis, gedaechtnis, sammlung.Auszuege(), regel, &haupt);
+    foto.Speichere(dialog, QStringLiteral("rule-") + kuerzel);
+    Ballonfoto(foto, dialog.Ballons(), dialog, Regeldialog::kZaehler, QStringLiteral("rule-balloon-") + kuerzel);
+    Importregel strom;
+    strom.strNameBeginnt = "Stadtwerke";
+    strom.strZweckEnthaelt = "Strom";
+    strom.cVorzeichen = '-';
+    strom.strKategorie = regel.strKategorie;
+    gedaechtnis.regeln = {regel, strom};
+    Regelfenster fenster(basis, haupt, gedaechtnis, sammlung.Auszuege(), &haupt);
+    foto.Speichere(fenster, QStringLiteral("rules-") + kuerzel);
+    // The book of the English household names its shops otherwise: the rule for the picture takes the
+    // payee of the book's last expense.
+    Importregel buch = regel;
+    buch.strKonto.clear();
+    for (const auto& t : basis.m_arrInOut) {
+        if (t->m_nStatus > 0 && t->m_nArt == 1 && t->m_strKategorie != buch.strKategorie)
+            buch.strNameEnthaelt = t->m_strEmpfaenger;
+    }
+    Anwendungsdialog anwenden(basis, haupt, Regelaenderungen(basis, gedaechtnis, buch), &haupt);
+    foto.Speichere(anwenden, QStringLiteral("rule-apply-") + kuerzel);
+}
+
 // The import window on a small statement of the generated household, and the column mapping page, with
 // a balloon of each.
 void Import(Fotograf& foto, CVelmoraDlg& haupt, const QString& kuerzel)
@@ -171,11 +220,12 @@ void Import(Fotograf& foto, CVelmoraDlg& haupt, const QString& kuerzel)
     haupt.Importiere({QString::fromStdString(datei)});
     Kontoimport::SetzeKontofrage({});
     if (auto* import = haupt.findChild<Kontoimport*>()) {
-        import->resize(1100, 360);
+        import->resize(1180, 360);
         foto.Speichere(*import, QStringLiteral("import-") + kuerzel);
         Ballonfoto(foto, import->Ballons(), *import, Kontoimport::kListe, QStringLiteral("import-balloon-") + kuerzel);
         import->close();
     }
+    Regeln(foto, haupt, datei, kuerzel);
     CsvVorschau vorschau;
     vorschau.kopf = {"Tag", "Wer", "Wofür", "Wieviel"};
     vorschau.ersteZeilen = {{"01.12.2026", "Supermarkt Frischeland", "Einkauf", "-54,20"},
