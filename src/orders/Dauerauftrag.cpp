@@ -70,6 +70,7 @@ Dauerauftrag::Dauerauftrag(CBasis& basis, Hub& hub, QWidget* eltern)
         "Dauerauftraege.pdf");
     for (QPushButton* knopf : drucken->KnoepfeAb(m_ui->c1092->geometry().topRight() + QPoint(16, -1)))
         m_wachsen->Folge(knopf, {0, 1, 0, 0});
+    drucken->FolgenAuf(m_ui->c1092);
     drucken->FuelleBallons(*m_ballons);
 }
 

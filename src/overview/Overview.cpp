@@ -99,6 +99,7 @@ Overview::Overview(CBasis& basis, Hub& hub, QWidget* eltern)
         *this, m_basis, [this](bool ohne) { return UebersichtsDruck(m_liste, ohne); }, true, "Uebersicht.pdf");
     for (QPushButton* knopf : drucken->Knoepfe())
         m_ui->zeitraum->addWidget(knopf);
+    drucken->FolgenAuf(m_ui->c1079);
     drucken->FuelleBallons(*m_ballons);
     m_ui->aussen->activate();
     RichteSpaltenEin();

@@ -75,6 +75,13 @@ std::array<QPushButton*, 2> Druckknoepfe::KnoepfeAb(QPoint links)
     return m_knoepfe;
 }
 
+void Druckknoepfe::FolgenAuf(QWidget* vorher)
+{
+    const std::array<QPushButton*, 2> knoepfe = Knoepfe();
+    QWidget::setTabOrder(vorher, knoepfe[0]);
+    QWidget::setTabOrder(knoepfe[0], knoepfe[1]);
+}
+
 void Druckknoepfe::InsKontextmenue(std::initializer_list<QWidget*> widgets)
 {
     for (QWidget* widget : widgets) {

@@ -45,6 +45,8 @@ public:
     std::array<QPushButton*, 2> Knoepfe();
     // The two buttons side by side from a point on, for windows laid out by fixed positions.
     std::array<QPushButton*, 2> KnoepfeAb(QPoint links);
+    // Tab reaches the buttons right after the control they stand beside.
+    void FolgenAuf(QWidget* vorher);
     // Both actions in the right-click menu of these widgets.
     void InsKontextmenue(std::initializer_list<QWidget*> widgets);
     // Balloons on the buttons, in German and while balloon help is on, as on the window's other controls.

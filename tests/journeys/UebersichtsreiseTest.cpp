@@ -141,6 +141,8 @@ TEST(Reise, UebersichtMitTasten)
                                    QStringLiteral("aktueller Monat"),
                                    QStringLiteral("aktuelles Jahr"),
                                    QStringLiteral("Speichern im Excel-Format"),
+                                   QStringLiteral("Drucken…"),
+                                   QStringLiteral("Als PDF speichern…"),
                                    QStringLiteral("Zeige"),
                                    QStringLiteral("Textsuche"),
                                    QStringLiteral("Transaktionen")};

@@ -7,6 +7,7 @@
 #include "Importsammlung.h"
 #include "Regelanwendung.h"
 #include "Regeljson.h"
+#include "Speichern.h"
 #include "Start.h"
 #include "Text.h"
 
