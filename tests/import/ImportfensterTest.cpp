@@ -70,15 +70,8 @@ void LegeAb(QWidget& fenster, const QMimeData& daten)
 // hand within the statement's days. The program is started on it.
 std::unique_ptr<CVelmoraDlg> Programm(Importhaushalt& h)
 {
-    CBasis& b = h.Basis();
-    BucheNeu(b, {"Bernd, Giro", "Supermarkt", "Bernd", "Lebensmittel", "Obst", "von Hand", 9.0, 20240305});
-    for (auto& datei : b.m_arrLoadedFiles)
-        datei->m_bGeaendert = 1;
-    b.m_nLetzterAufruf = b.m_nHeute;
-    b.SpeichereMonate();
-    b.SpeichereEinstellungen();
-    h.Gedaechtnis().bGeaendert = true;
-    SpeichereGedaechtnis(h.Ordner(), h.Gedaechtnis());
+    BucheNeu(h.Basis(), {"Bernd, Giro", "Supermarkt", "Bernd", "Lebensmittel", "Obst", "von Hand", 9.0, 20240305});
+    h.Hinterlege();
     auto haupt = std::make_unique<CVelmoraDlg>(h.Ordner(), Startumgebung{FesteUhr(20240315, 1200), {}});
     haupt->show();
     return haupt;

@@ -4,7 +4,6 @@
 
 #include "Auszugsbau.h"
 #include "Fernbedienung.h"
-#include "Gedaechtnisdatei.h"
 #include "Programmlauf.h"
 
 #include <QDir>
@@ -18,19 +17,6 @@ constexpr int kHaken = 0;
 constexpr int kKategorie = 7;
 const QString kListe = QStringLiteral("Vorgeschlagene Buchungen");
 
-// The household as a previous run left it, with the import's memory that knows Anna's IBAN.
-void Hinterlege(Importhaushalt& h)
-{
-    CBasis& b = h.Basis();
-    for (auto& datei : b.m_arrLoadedFiles)
-        datei->m_bGeaendert = 1;
-    b.m_nLetzterAufruf = b.m_nHeute;
-    b.SpeichereMonate();
-    b.SpeichereEinstellungen();
-    h.Gedaechtnis().bGeaendert = true;
-    SpeichereGedaechtnis(h.Ordner(), h.Gedaechtnis());
-}
-
 TEST(Reise, Import)
 {
     Importhaushalt h;
@@ -39,7 +25,7 @@ TEST(Reise, Import)
                  {{"23.45", "DBIT", "BOOK", "2024-03-04", false, "M1", "Supermarkt Nord", kIbanMarkt, "Obst"},
                   {"2500.00", "CRDT", "BOOK", "2024-03-01", false, "M2", "Arbeitgeber", kIbanFirma, "Gehalt"},
                   {"42.00", "DBIT", "BOOK", "2024-03-07", false, "M3", "Stadtwerke", "", "Strom März"}}));
-    Hinterlege(h);
+    h.Hinterlege();
     Programmlauf lauf(h.Ordner(), 20240315);
     // The file dialog opens in the current folder, where the statement was saved.
     const QString vorher = QDir::currentPath();

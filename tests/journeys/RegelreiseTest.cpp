@@ -4,7 +4,6 @@
 
 #include "Auszugsbau.h"
 #include "Fernbedienung.h"
-#include "Gedaechtnisdatei.h"
 #include "Programmlauf.h"
 
 #include <QDir>
@@ -40,14 +39,7 @@ TEST(Reise, ImportRegel)
             Camt(8, kIbanAnna,
                  {{"23.45", "DBIT", "BOOK", "2024-03-04", false, "M1", "Supermarkt Nord", kIbanMarkt, "Obst"},
                   {"42.00", "DBIT", "BOOK", "2024-03-07", false, "M3", "Stadtwerke", "", "Strom März"}}));
-    CBasis& b = h.Basis();
-    for (auto& datei : b.m_arrLoadedFiles)
-        datei->m_bGeaendert = 1;
-    b.m_nLetzterAufruf = b.m_nHeute;
-    b.SpeichereMonate();
-    b.SpeichereEinstellungen();
-    h.Gedaechtnis().bGeaendert = true;
-    SpeichereGedaechtnis(h.Ordner(), h.Gedaechtnis());
+    h.Hinterlege();
     Programmlauf lauf(h.Ordner(), 20240315);
     const QString vorher = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(h.Ordner()));

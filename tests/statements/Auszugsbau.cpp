@@ -1,6 +1,7 @@
 #include "Auszugsbau.h"
 
 #include "Buchung.h"
+#include "Gedaechtnisdatei.h"
 #include "Text.h"
 
 #include <cstdio>
@@ -135,6 +136,17 @@ std::string Importhaushalt::Datei(const std::string& name, const std::string& by
     const std::string pfad = m_ordner.Pfad() + "/" + name;
     std::ofstream(pfad, std::ios::binary) << bytes;
     return pfad;
+}
+
+void Importhaushalt::Hinterlege()
+{
+    for (auto& datei : m_basis->m_arrLoadedFiles)
+        datei->m_bGeaendert = 1;
+    m_basis->m_nLetzterAufruf = m_basis->m_nHeute;
+    m_basis->SpeichereMonate();
+    m_basis->SpeichereEinstellungen();
+    m_gedaechtnis.bGeaendert = true;
+    SpeichereGedaechtnis(Ordner(), m_gedaechtnis);
 }
 
 double Importhaushalt::Stand(const std::string& person) const

@@ -76,6 +76,8 @@ public:
     // Writes a file into the scratch folder and answers its path.
     std::string Datei(const std::string& name, const std::string& bytes) const;
     double Stand(const std::string& person) const;
+    // Writes the household to its folder as a previous run left it, with the import's memory.
+    void Hinterlege();
 
 private:
     TempOrdner m_ordner{"velmora-import"};
