@@ -66,7 +66,9 @@ std::optional<Importregel> RegelAusJson(const Json& json, std::string& fehler)
         return std::nullopt;
     }
     Importregel regel;
-    for (const auto& [schluessel, wert] : json.items()) {
+    for (const auto& eintrag : json.items()) {
+        const std::string& schluessel = eintrag.key();
+        const auto& wert = eintrag.value();
         const auto text = [&](const Textfeld* anfang, const Textfeld* ende) {
             const auto f = std::find_if(anfang, ende, [&](const Textfeld& t) { return schluessel == t.name; });
             return f == ende ? nullptr : f;
