@@ -67,7 +67,7 @@ Regeldialog::Regeldialog(CBasis& basis, const Importgedaechtnis& gedaechtnis, co
         liste->setSelectionBehavior(QAbstractItemView::SelectRows);
         liste->verticalHeader()->hide();
         liste->verticalHeader()->setDefaultSectionSize(22);
-        liste->horizontalHeader()->setStretchLastSection(true);
+        liste->horizontalHeader()->setStretchLastSection(false);
         liste->setTabKeyNavigation(false);
     }
     const auto* betrag =
